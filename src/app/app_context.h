@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/file_dialog.h"
+#include "output/tag_set.h"
+#include "settings/held_settings.h"
+#include "settings/settings_store.h"
+
+/// The program-wide state, made by the program's start (or by a test) and
+/// handed to every window that needs it.
+struct AppContext {
+  /// The settings store every conversion reads afresh.
+  SettingsStore& store;
+  /// The one tag set, rebuilt by every GetTags.
+  TagSet tags;
+  /// The settings dialog's copy of the settings, kept between openings.
+  HeldSettings held;
+  /// Makes the program's file dialogs.
+  FileDialogFactory fileDialogs;
+  /// Opens web pages, mail addresses and the preview page.
+  UrlOpener openUrl;
+};
