@@ -1,0 +1,32 @@
+#pragma once
+
+#include "output/tag_set.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+/// The page title of the browser preview, already in HTML form.
+inline constexpr const char* PreviewTitle = "&lt;&lt; Tessaline Preview &gt;&gt;";
+
+/// Writes the page around converted lines, every line ending CR LF:
+/// writeHead, then writeLine for each line, then writeTail. titleHtml is
+/// written as it stands (see htmlTitle); the style-sheet link, in style-sheet
+/// mode, is attribute-escaped.
+class PageWriter {
+public:
+  PageWriter(std::ostream& out, const TagSet& tags);
+  void writeHead(const std::string& titleHtml);
+  void writeLine(const std::string& line);
+  void writeTail();
+};
+
+/// The whole page as bytes.
+std::string pageText(const std::string& titleHtml, const TagSet& tags,
+                     const std::vector<std::string>& lines);
+
+/// Writes the page to fileName atomically (a temporary file in the same
+/// folder, renamed over): a failure leaves an existing file untouched and
+/// raises std::runtime_error naming the file and the system's reason.
+void SaveOutput(const std::string& fileName, const std::string& titleHtml, const TagSet& tags,
+                const std::vector<std::string>& lines);
