@@ -1,1 +1,93 @@
-// Placeholder.
+#include "engine/source_lines.h"
+
+#include <algorithm>
+#include <streambuf>
+
+namespace {
+
+constexpr char CtrlZ = '\x1A';
+
+bool isLineBreak(char c) { return c == '\n' || c == '\r'; }
+
+/// True for the bytes that end the text of a line: a break or a Ctrl+Z.
+bool endsLineText(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  // One compare settles the common case: every byte above Ctrl+Z is text.
+  return byte <= 0x1A && (isLineBreak(c) || c == CtrlZ);
+}
+
+/// A read-only stream buffer over bytes held elsewhere, so a string can be
+/// read through SourceLineReader without a copy of it.
+class ByteViewBuffer : public std::streambuf {
+public:
+  explicit ByteViewBuffer(std::string_view bytes) {
+    char* begin = const_cast<char*>(bytes.data());
+    setg(begin, begin, begin + bytes.size());
+  }
+};
+
+}  // namespace
+
+std::vector<std::string> splitSourceLines(std::string_view bytes) {
+  ByteViewBuffer buffer(bytes);
+  std::istream in(&buffer);
+  SourceLineReader reader(in);
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.next(line)) lines.push_back(line);
+  return lines;
+}
+
+SourceLineReader::SourceLineReader(std::istream& in, std::size_t chunkSize)
+    : in_(in), chunk_(std::max<std::size_t>(chunkSize, 1)) {}
+
+bool SourceLineReader::fill() {
+  if (pos_ < end_) return true;
+  pos_ = 0;
+  end_ = 0;
+  if (!in_.good()) return false;
+  in_.read(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+  end_ = static_cast<std::size_t>(in_.gcount());
+  return end_ > 0;
+}
+
+bool SourceLineReader::next(std::string& line) {
+  line.clear();
+  if (finished_) return false;
+  if (crPending_ && fill()) {
+    crPending_ = false;
+    if (chunk_[pos_] == '\n') ++pos_;
+  }
+  if (!fill() || chunk_[pos_] == CtrlZ) {
+    finished_ = true;
+    return false;
+  }
+  for (;;) {
+    const char* begin = chunk_.data() + pos_;
+    const char* end = chunk_.data() + end_;
+    const char* stop = std::find_if(begin, end, endsLineText);
+    line.append(begin, stop);
+    pos_ += static_cast<std::size_t>(stop - begin);
+    if (stop != end) {
+      if (*stop == CtrlZ) skipToLineBreak();
+      if (fill()) consumeLineBreak();
+      return true;
+    }
+    if (!fill()) return true;
+  }
+}
+
+void SourceLineReader::skipToLineBreak() {
+  while (fill()) {
+    const char* begin = chunk_.data() + pos_;
+    const char* end = chunk_.data() + end_;
+    const char* stop = std::find_if(begin, end, isLineBreak);
+    pos_ += static_cast<std::size_t>(stop - begin);
+    if (stop != end) return;
+  }
+}
+
+void SourceLineReader::consumeLineBreak() {
+  crPending_ = chunk_[pos_] == '\r';
+  ++pos_;
+}

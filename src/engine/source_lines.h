@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -14,7 +15,25 @@ std::vector<std::string> splitSourceLines(std::string_view bytes);
 /// by the longest line.
 class SourceLineReader {
 public:
-  explicit SourceLineReader(std::istream& in);
+  /// Reads in chunks of chunkSize bytes (at least one).
+  explicit SourceLineReader(std::istream& in, std::size_t chunkSize = 1 << 16);
   /// The next line into line; false at the end of the source.
   bool next(std::string& line);
+
+private:
+  /// Makes the chunk hold unread bytes; false when the stream has none left.
+  bool fill();
+  /// Moves past the rest of a line cut by a Ctrl+Z, up to its line break.
+  void skipToLineBreak();
+  /// Ends the line at the break under the cursor, consuming that break.
+  void consumeLineBreak();
+
+  std::istream& in_;
+  std::vector<char> chunk_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  // A CR ended the last line; an LF right after it belongs to that break,
+  // even when it arrives with the next chunk.
+  bool crPending_ = false;
+  bool finished_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// The page title of the browser preview, already in HTML form.
@@ -19,6 +20,12 @@ public:
   void writeHead(const std::string& titleHtml);
   void writeLine(const std::string& line);
   void writeTail();
+
+private:
+  void writeRow(std::string_view row);
+
+  std::ostream& out_;
+  const TagSet& tags_;
 };
 
 /// The whole page as bytes.

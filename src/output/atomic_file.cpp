@@ -1,0 +1,109 @@
+#include "output/atomic_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <stdexcept>
+#include <streambuf>
+#include <system_error>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+/// An output buffer over a file descriptor that keeps the reason of the first
+/// failed write, so the error names it.
+class AtomicFile::Buffer : public std::streambuf {
+public:
+  explicit Buffer(int fd) : fd_(fd), bytes_(1 << 18) {
+    setp(bytes_.data(), bytes_.data() + bytes_.size());
+  }
+  ~Buffer() override { closeFile(); }
+
+  /// The errno of the first failure, or 0.
+  int error() const { return error_; }
+
+  /// Closes the file; false (with error() set) when that fails.
+  bool closeFile() {
+    if (fd_ < 0) return true;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!closed && error_ == 0) error_ = errno;
+    return closed;
+  }
+
+protected:
+  int overflow(int c) override {
+    if (!drain()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+
+  int sync() override { return drain() ? 0 : -1; }
+
+private:
+  bool drain() {
+    const char* next = pbase();
+    while (error_ == 0 && next < pptr()) {
+      const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(pptr() - next));
+      if (written >= 0)
+        next += written;
+      else if (errno != EINTR)
+        error_ = errno;
+    }
+    setp(bytes_.data(), bytes_.data() + bytes_.size());
+    return error_ == 0;
+  }
+
+  int fd_;
+  std::vector<char> bytes_;
+  int error_ = 0;
+};
+
+namespace {
+
+/// A name in the target's folder that no other writer uses, not even another
+/// thread of this process.
+std::string temporaryNameFor(const std::string& fileName) {
+  static std::atomic<unsigned> counter{0};
+  const std::size_t slash = fileName.find_last_of('/') + 1;
+  return fileName.substr(0, slash) + "." + fileName.substr(slash) + ".tmp" +
+         std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+}  // namespace
+
+AtomicFile::AtomicFile(std::string fileName) : fileName_(std::move(fileName)), stream_(nullptr) {
+  int fd = -1;
+  do {
+    tempName_ = temporaryNameFor(fileName_);
+    fd = ::open(tempName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EEXIST);
+  if (fd < 0) raise(errno);
+  // A page written over an existing one keeps that file's permissions.
+  struct stat target;
+  if (::stat(fileName_.c_str(), &target) == 0) ::fchmod(fd, target.st_mode & 07777);
+  buffer_ = std::make_unique<Buffer>(fd);
+  stream_.rdbuf(buffer_.get());
+}
+
+AtomicFile::~AtomicFile() {
+  if (committed_) return;
+  buffer_.reset();
+  ::unlink(tempName_.c_str());
+}
+
+void AtomicFile::commit() {
+  stream_.flush();
+  if (!buffer_->closeFile() || buffer_->error() != 0) raise(buffer_->error());
+  if (::rename(tempName_.c_str(), fileName_.c_str()) != 0) raise(errno);
+  committed_ = true;
+}
+
+void AtomicFile::raise(int error) const {
+  throw std::runtime_error("Cannot write file '" + fileName_ +
+                           "': " + std::generic_category().message(error));
+}

@@ -1,0 +1,142 @@
+#include "output/page_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TagSet inCode() {
+  TagSet tags;
+  tags.Incode = true;
+  tags.StyleSheet = "ignored.css";
+  return tags;
+}
+
+TagSet styleSheet(const std::string& sheet) {
+  TagSet tags;
+  tags.Incode = false;
+  tags.StyleSheet = sheet;
+  return tags;
+}
+
+std::string headWithLink(const std::string& linkRow) {
+  return "<html>\r\n<head>\r\n  <title>unit1.pas</title>\r\n" + linkRow +
+         "</head>\r\n\r\n\r\n"
+         "<!-- FORMATTED BY TESSALINE V1.0 -->\r\n"
+         "<!-- Download for free at www.korvane.example -->\r\n\r\n\r\n"
+         "<body>\r\n<pre>\r\n";
+}
+
+const std::string tail = "</pre>\r\n</body>\r\n</html>\r\n";
+
+TEST(PageWriterTest, InCodePageHasNoLinkRow) {
+  EXPECT_EQ(pageText("unit1.pas", inCode(), {"<b>begin</b>", "", "end."}),
+            headWithLink("") + "<b>begin</b>\r\n\r\nend.\r\n" + tail);
+}
+
+TEST(PageWriterTest, StyleSheetPageLinksTheSheet) {
+  EXPECT_EQ(pageText("unit1.pas", styleSheet("/css/pas.css"), {"x"}),
+            headWithLink("  <link rel=\"stylesheet\" href=\"/css/pas.css\" type=\"text/css\">\r\n") +
+                "x\r\n" + tail);
+}
+
+TEST(PageWriterTest, StyleSheetPageWithoutSheetHasAnEmptyHref) {
+  EXPECT_EQ(pageText("unit1.pas", styleSheet(""), {}),
+            headWithLink("  <link rel=\"stylesheet\" href=\"\" type=\"text/css\">\r\n") + tail);
+}
+
+TEST(PageWriterTest, SheetPathIsAttributeEscaped) {
+  const std::string page = pageText("t", styleSheet("a\"b&c<d>.css"), {});
+  EXPECT_NE(page.find("href=\"a&quot;b&amp;c&lt;d&gt;.css\" type"), std::string::npos) << page;
+}
+
+TEST(PageWriterTest, EmptyPaneGivesPreThenClosingPre) {
+  EXPECT_NE(pageText("t", inCode(), {}).find("<pre>\r\n</pre>\r\n</body>"), std::string::npos);
+}
+
+TEST(PageWriterTest, TitleAndLinesAreWrittenAsTheyStand) {
+  const std::string lines = std::string("a\0b\xff\r", 5);
+  const std::string page = pageText(PreviewTitle, inCode(), {lines});
+  EXPECT_NE(page.find("<title>&lt;&lt; Tessaline Preview &gt;&gt;</title>\r\n"), std::string::npos);
+  EXPECT_NE(page.find("<pre>\r\n" + lines + "\r\n</pre>"), std::string::npos);
+}
+
+TEST(PageWriterTest, StreamsRowByRow) {
+  std::ostringstream out;
+  const TagSet tags = styleSheet("s.css");
+  PageWriter writer(out, tags);
+  writer.writeHead("unit1.pas");
+  writer.writeLine("one");
+  writer.writeLine("two");
+  writer.writeTail();
+  EXPECT_EQ(out.str(), pageText("unit1.pas", tags, {"one", "two"}));
+}
+
+class SaveOutputTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("tessaline-save-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  static std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  std::size_t entries() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+  }
+
+  fs::path folder;
+};
+
+TEST_F(SaveOutputTest, WritesThePageAndReplacesAnOldOne) {
+  const fs::path page = folder / "unit1.html";
+  std::ofstream(page) << "an older and much longer page than the new one";
+  SaveOutput(page, "unit1", inCode(), {"a", "b"});
+  EXPECT_EQ(contents(page), pageText("unit1", inCode(), {"a", "b"}));
+  EXPECT_EQ(entries(), 1u) << "no temporary file is left";
+}
+
+TEST_F(SaveOutputTest, KeepsThePermissionsOfThePageItReplaces) {
+  const fs::path page = folder / "unit1.html";
+  std::ofstream(page) << "old";
+  fs::permissions(page, fs::perms::owner_read | fs::perms::owner_write);
+  SaveOutput(page, "unit1", inCode(), {});
+  EXPECT_EQ(fs::status(page).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(SaveOutputTest, MissingFolderNamesTheFileAndTheReason) {
+  const std::string page = (folder / "missing" / "unit1.html").string();
+  try {
+    SaveOutput(page, "unit1", inCode(), {});
+    FAIL() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot write file '" + page + "': No such file or directory");
+  }
+}
+
+TEST_F(SaveOutputTest, FailedRenameLeavesTheTargetAndNoTemporaryFile) {
+  const fs::path page = folder / "taken.html";
+  fs::create_directories(page / "inside");
+  EXPECT_THROW(SaveOutput(page, "t", inCode(), {"x"}), std::runtime_error);
+  EXPECT_TRUE(fs::is_directory(page / "inside"));
+  EXPECT_EQ(entries(), 1u);
+}
+
+}  // namespace
