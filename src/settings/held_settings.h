@@ -7,6 +7,9 @@
 /// The four highlighted token classes, in the order used everywhere.
 enum class TokenClass { Comment = 0, Number = 1, Reserved = 2, Strings = 3 };
 inline constexpr int TokenClassCount = 4;
+/// The token classes in that order, for loops over them.
+inline constexpr std::array<TokenClass, TokenClassCount> TokenClasses = {
+    TokenClass::Comment, TokenClass::Number, TokenClass::Reserved, TokenClass::Strings};
 
 /// One token class's in-code attributes and its style class name.
 struct ClassAttributes {

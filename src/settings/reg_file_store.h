@@ -1,15 +1,35 @@
 #pragma once
 
-#include "settings/settings_store.h"
+#include "settings/key_tree_store.h"
 
+#include <optional>
 #include <string>
 
 /// $XDG_CONFIG_HOME/Korvane/Tessaline.reg, or ~/.config/Korvane/Tessaline.reg.
 std::string defaultSettingsFilePath();
 
 /// The settings store kept in a REGEDIT4 text file, read afresh by every
-/// open and replaced atomically by every committed write.
-class RegFileStore : public SettingsStore {
+/// open and replaced atomically by every committed write. A missing file is
+/// an empty store. A file that cannot be parsed makes every read raise
+/// "Cannot read settings file '<path>', line <n>: <what is wrong>"; the next
+/// committed write first keeps it as <path>.bak. Keys and values the program
+/// does not know survive a write; ; comments do not.
+class RegFileStore : public KeyTreeStore {
 public:
   explicit RegFileStore(std::string path);
+
+  const std::string& path() const { return path_; }
+
+protected:
+  RegKeyTree loadTree() override;
+  RegKeyTree loadTreeForWriting() override;
+  void saveTree(const RegKeyTree& tree) override;
+
+private:
+  /// The file's bytes, or nothing when it is missing.
+  std::optional<std::string> readBytes() const;
+
+  std::string path_;
+  /// The bytes of an unparseable file that the next save keeps as .bak.
+  std::optional<std::string> unparseable_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 /// The settings key of the current user; every key path starts with it.
@@ -11,6 +12,11 @@ inline constexpr const char* SettingsKey = "\\Software\\Korvane\\Tessaline\\Sett
 /// "Failed to get data for '<name>'" and "Invalid data type for '<name>'";
 /// write failures "Failed to set data for '<name>'" (or, when the backing
 /// file cannot be replaced, "Failed to set data for '<path>': <reason>").
+///
+/// Writes are grouped with beginWrite() and commitWrite(): the group takes
+/// effect as one change (all its values or none), and abandonWrite() drops
+/// it. A write outside a group takes effect at once. SettingsWriteBatch
+/// wraps the three calls for a scope.
 class SettingsStore {
 public:
   virtual ~SettingsStore() = default;
@@ -27,4 +33,50 @@ public:
   virtual void writeInteger(const std::string& name, std::int32_t value) = 0;
   virtual void writeText(const std::string& name, const std::string& value) = 0;
   virtual void closeKey() = 0;
+
+  /// Starts a group of writes; nothing of it is seen outside until commitWrite.
+  virtual void beginWrite() {}
+  /// Makes the group's writes take effect together, or raises and keeps none.
+  virtual void commitWrite() {}
+  /// Drops the group's writes.
+  virtual void abandonWrite() noexcept {}
+};
+
+/// "Failed to get data for '<name>'": a flag or integer that is not there.
+std::runtime_error failedToGetData(const std::string& name);
+/// "Invalid data type for '<name>'": a value stored with another type.
+std::runtime_error invalidDataType(const std::string& name);
+/// "Failed to set data for '<name>'": a value that cannot be written.
+std::runtime_error failedToSetData(const std::string& name);
+
+/// A key opened for one scope and closed at its end, also when a read raises.
+class OpenedKey {
+public:
+  OpenedKey(SettingsStore& store, const std::string& path, bool create = false);
+  ~OpenedKey();
+  OpenedKey(const OpenedKey&) = delete;
+  OpenedKey& operator=(const OpenedKey&) = delete;
+
+  /// True when the key opened.
+  explicit operator bool() const { return open_; }
+
+private:
+  SettingsStore& store_;
+  bool open_;
+};
+
+/// A group of writes for one scope: commit() makes them take effect
+/// together; leaving the scope without commit() drops them.
+class SettingsWriteBatch {
+public:
+  explicit SettingsWriteBatch(SettingsStore& store);
+  ~SettingsWriteBatch();
+  SettingsWriteBatch(const SettingsWriteBatch&) = delete;
+  SettingsWriteBatch& operator=(const SettingsWriteBatch&) = delete;
+
+  void commit();
+
+private:
+  SettingsStore& store_;
+  bool done_ = false;
 };

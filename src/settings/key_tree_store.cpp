@@ -1,0 +1,75 @@
+#include "settings/key_tree_store.h"
+
+namespace {
+
+std::string treePath(const std::string& path) { return CurrentUserHive + path; }
+
+}  // namespace
+
+bool KeyTreeStore::openKey(const std::string& path, bool create) {
+  const auto fullPath = treePath(path);
+  if (!grouping_) tree_ = create ? loadTreeForWriting() : loadTree();
+  if (tree_.findKey(fullPath) == nullptr) {
+    if (!create) return false;
+    tree_.createKey(fullPath);
+    if (!grouping_) saveTree(tree_);
+  }
+  openPath_ = fullPath;
+  return true;
+}
+
+std::int32_t KeyTreeStore::readDword(const std::string& name) {
+  const RegKey* key = openPath_ ? tree_.findKey(*openPath_) : nullptr;
+  const RegValue* value = key ? key->findValue(name) : nullptr;
+  if (value == nullptr) throw failedToGetData(name);
+  if (value->type != RegDword) throw invalidDataType(name);
+  if (value->data.size() != 4) throw failedToGetData(name);
+  return static_cast<std::int32_t>(dwordNumber(value->data));
+}
+
+bool KeyTreeStore::readFlag(const std::string& name) { return readDword(name) != 0; }
+
+std::int32_t KeyTreeStore::readInteger(const std::string& name) { return readDword(name); }
+
+std::string KeyTreeStore::readText(const std::string& name) {
+  const RegKey* key = openPath_ ? tree_.findKey(*openPath_) : nullptr;
+  const RegValue* value = key ? key->findValue(name) : nullptr;
+  if (value == nullptr) return {};
+  if (value->type != RegSz && value->type != RegExpandSz) throw invalidDataType(name);
+  return value->data.substr(0, value->data.find('\0'));
+}
+
+void KeyTreeStore::writeValue(const std::string& name, RegType type, std::string data) {
+  if (!openPath_) throw failedToSetData(name);
+  if (!grouping_) tree_ = loadTreeForWriting();
+  RegKey* key = tree_.findKey(*openPath_);
+  if (key == nullptr) throw failedToSetData(name);
+  key->setValue(RegValue{name, type, std::move(data)});
+  if (!grouping_) saveTree(tree_);
+}
+
+void KeyTreeStore::writeFlag(const std::string& name, bool value) {
+  writeInteger(name, value ? 1 : 0);
+}
+
+void KeyTreeStore::writeInteger(const std::string& name, std::int32_t value) {
+  writeValue(name, RegDword, dwordData(static_cast<std::uint32_t>(value)));
+}
+
+void KeyTreeStore::writeText(const std::string& name, const std::string& value) {
+  writeValue(name, RegSz, value + '\0');
+}
+
+void KeyTreeStore::closeKey() noexcept { openPath_.reset(); }
+
+void KeyTreeStore::beginWrite() {
+  tree_ = loadTreeForWriting();
+  grouping_ = true;
+}
+
+void KeyTreeStore::commitWrite() {
+  grouping_ = false;
+  saveTree(tree_);
+}
+
+void KeyTreeStore::abandonWrite() noexcept { grouping_ = false; }

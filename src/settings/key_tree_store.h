@@ -1,0 +1,46 @@
+#pragma once
+
+#include "settings/reg_key_tree.h"
+#include "settings/settings_store.h"
+
+#include <optional>
+#include <string>
+
+/// The hive that the store's absolute key paths stand below.
+inline constexpr const char* CurrentUserHive = "HKEY_CURRENT_USER";
+
+/// The store's operations on a RegKeyTree; the backing (memory, a file)
+/// says how the tree is loaded and saved. Every open outside a write group
+/// loads the tree afresh, so nothing is kept between operations.
+class KeyTreeStore : public SettingsStore {
+public:
+  bool openKey(const std::string& path, bool create) override;
+  bool readFlag(const std::string& name) override;
+  std::int32_t readInteger(const std::string& name) override;
+  std::string readText(const std::string& name) override;
+  void writeFlag(const std::string& name, bool value) override;
+  void writeInteger(const std::string& name, std::int32_t value) override;
+  void writeText(const std::string& name, const std::string& value) override;
+  void closeKey() noexcept override;
+
+  void beginWrite() override;
+  void commitWrite() override;
+  void abandonWrite() noexcept override;
+
+protected:
+  /// The tree as the backing holds it now; raises when it cannot be read.
+  virtual RegKeyTree loadTree() = 0;
+  /// The tree a write starts from: as loadTree, except that a backing whose
+  /// content cannot be read gives an empty tree.
+  virtual RegKeyTree loadTreeForWriting() = 0;
+  /// Replaces the backing's content with the tree, all or nothing.
+  virtual void saveTree(const RegKeyTree& tree) = 0;
+
+private:
+  std::int32_t readDword(const std::string& name);
+  void writeValue(const std::string& name, RegType type, std::string data);
+
+  RegKeyTree tree_;
+  std::optional<std::string> openPath_;
+  bool grouping_ = false;
+};

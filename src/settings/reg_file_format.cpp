@@ -1,0 +1,285 @@
+#include "settings/reg_file_format.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view Header = "REGEDIT4";
+constexpr std::string_view LineEnd = "\r\n";
+// A registry editor breaks hex data so that no line passes 80 columns.
+constexpr std::size_t HexLineWidth = 80;
+
+struct TextLine {
+  int number;
+  std::string_view text;
+};
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+/// Cuts the text into lines; a lone CR ends a line too, as does a lone LF.
+std::vector<TextLine> splitLines(std::string_view text) {
+  std::vector<TextLine> lines;
+  int number = 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.push_back({number++, text.substr(start, i - start)});
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back({number, text.substr(start)});
+  return lines;
+}
+
+int hexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+/// The number written by 1 to maxDigits hex digits, or nothing.
+std::optional<std::uint32_t> hexNumber(std::string_view digits, std::size_t maxDigits) {
+  if (digits.empty() || digits.size() > maxDigits) return std::nullopt;
+  std::uint32_t number = 0;
+  for (char c : digits) {
+    const int digit = hexDigitValue(c);
+    if (digit < 0) return std::nullopt;
+    number = number * 16 + static_cast<std::uint32_t>(digit);
+  }
+  return number;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && sameRegName(text.substr(0, prefix.size()), prefix);
+}
+
+/// Reads one logical line of a REGEDIT4 file.
+class LineParser {
+public:
+  LineParser(int lineNumber, std::string_view text) : line_(lineNumber), rest_(text) {}
+
+  /// A "quoted" text with \\ and \" escaped; rest_ starts at its quote.
+  std::string quotedText(const char* what) {
+    rest_.remove_prefix(1);
+    std::string text;
+    while (!rest_.empty() && rest_.front() != '"') {
+      // Only \\ and \" are escapes; any other backslash stands for itself.
+      if (rest_.front() == '\\' && rest_.size() > 1 && (rest_[1] == '\\' || rest_[1] == '"')) {
+        rest_.remove_prefix(1);
+      }
+      text += rest_.front();
+      rest_.remove_prefix(1);
+    }
+    if (rest_.empty()) fail(std::string(what) + " has no closing quote");
+    rest_.remove_prefix(1);
+    return text;
+  }
+
+  RegValue value() {
+    RegValue value;
+    if (rest_.front() == '@') {
+      rest_.remove_prefix(1);
+    } else {
+      value.name = quotedText("the value name");
+    }
+    rest_ = trimmed(rest_);
+    if (rest_.empty() || rest_.front() != '=') fail("expected = after the value name");
+    rest_ = trimmed(rest_.substr(1));
+    valueData(value);
+    return value;
+  }
+
+  [[noreturn]] void fail(const std::string& problem) const { throw RegFileSyntaxError(line_, problem); }
+
+private:
+  void valueData(RegValue& value) {
+    if (!rest_.empty() && rest_.front() == '"') {
+      value.type = RegSz;
+      value.data = quotedText("the text") + '\0';
+      if (!trimmed(rest_).empty()) fail("unexpected characters after the closing quote");
+    } else if (startsWithNoCase(rest_, "dword:")) {
+      const auto number = hexNumber(trimmed(rest_.substr(6)), 8);
+      if (!number) fail("dword: needs 1 to 8 hex digits");
+      value.type = RegDword;
+      value.data = dwordData(*number);
+    } else if (startsWithNoCase(rest_, "hex")) {
+      value.type = hexType();
+      value.data = hexBytes();
+    } else if (rest_ == "-") {
+      fail("value deletions (=-) are not supported");
+    } else {
+      fail("expected \"text\", dword: or hex: after =");
+    }
+  }
+
+  /// The type of "hex:" (binary) or "hex(n):"; leaves rest_ after the colon.
+  std::uint32_t hexType() {
+    rest_.remove_prefix(3);
+    std::uint32_t type = RegBinary;
+    if (!rest_.empty() && rest_.front() == '(') {
+      const auto close = rest_.find(')');
+      const auto number = close == std::string_view::npos
+                              ? std::nullopt
+                              : hexNumber(rest_.substr(1, close - 1), 8);
+      if (!number) fail("hex( needs a hex type number and )");
+      type = *number;
+      rest_.remove_prefix(close + 1);
+    }
+    if (rest_.empty() || rest_.front() != ':') fail("expected : after hex");
+    rest_.remove_prefix(1);
+    return type;
+  }
+
+  /// Comma-separated bytes of one or two hex digits; a trailing comma is
+  /// what a joined continuation leaves.
+  std::string hexBytes() {
+    std::string bytes;
+    auto list = trimmed(rest_);
+    while (!list.empty()) {
+      const auto comma = list.find(',');
+      const auto item = trimmed(list.substr(0, comma));
+      const auto byte = hexNumber(item, 2);
+      if (!byte) fail("hex data needs bytes of two hex digits separated by commas");
+      bytes += static_cast<char>(*byte);
+      list = comma == std::string_view::npos ? std::string_view() : trimmed(list.substr(comma + 1));
+    }
+    return bytes;
+  }
+
+  int line_;
+  std::string_view rest_;
+};
+
+std::string escapedQuoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '\\' || c == '"') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+/// The bytes a quoted text stands for can be written as one: a zero byte
+/// only at the end and no line break.
+bool fitsQuotedText(const RegValue& value) {
+  if (value.type != RegSz || value.data.empty() || value.data.back() != '\0') return false;
+  return value.data.find_first_of(std::string_view("\0\r\n", 3)) == value.data.size() - 1;
+}
+
+void appendHexByte(std::string& text, char byte) {
+  static constexpr char Digits[] = "0123456789abcdef";
+  const auto bits = static_cast<unsigned char>(byte);
+  text += Digits[bits >> 4];
+  text += Digits[bits & 0xf];
+}
+
+std::string hexTypeTag(std::uint32_t type) {
+  if (type == RegBinary) return "hex:";
+  std::string number;
+  for (int shift = 24; shift >= 0; shift -= 8) appendHexByte(number, static_cast<char>(type >> shift));
+  number.erase(0, std::min(number.find_first_not_of('0'), number.size() - 1));
+  return "hex(" + number + "):";
+}
+
+/// Hex data starting at column, broken with a backslash before 80 columns.
+std::string hexData(const RegValue& value, std::size_t column) {
+  std::string text = hexTypeTag(value.type);
+  column += text.size();
+  for (std::size_t i = 0; i < value.data.size(); ++i) {
+    if (i > 0) {
+      text += ',';
+      ++column;
+      if (column + 3 >= HexLineWidth) {
+        text += '\\';
+        text += LineEnd;
+        text += "  ";
+        column = 2;
+      }
+    }
+    appendHexByte(text, value.data[i]);
+    column += 2;
+  }
+  return text;
+}
+
+std::string valueLine(const RegValue& value) {
+  std::string line = value.name.empty() ? "@=" : escapedQuoted(value.name) + "=";
+  if (fitsQuotedText(value)) {
+    line += escapedQuoted(std::string_view(value.data).substr(0, value.data.size() - 1));
+  } else if (value.type == RegDword && value.data.size() == 4) {
+    line += "dword:";
+    for (int i = 3; i >= 0; --i) appendHexByte(line, value.data[i]);
+  } else {
+    line += hexData(value, line.size());
+  }
+  return line;
+}
+
+}  // namespace
+
+RegFileSyntaxError::RegFileSyntaxError(int line, const std::string& problem)
+    : std::runtime_error("line " + std::to_string(line) + ": " + problem),
+      line_(line),
+      problem_(problem) {}
+
+RegKeyTree parseRegFile(std::string_view text) {
+  const auto lines = splitLines(text);
+  if (lines.empty() || trimmed(lines.front().text) != Header) {
+    throw RegFileSyntaxError(1, "the file does not start with the line REGEDIT4");
+  }
+  RegKeyTree tree;
+  std::optional<std::string> keyPath;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const int number = lines[i].number;
+    std::string logical(trimmed(lines[i].text));
+    const bool isValue = !logical.empty() && (logical.front() == '"' || logical.front() == '@');
+    // Hex data goes on over the next line when a line ends in a backslash.
+    while (isValue && logical.back() == '\\') {
+      if (++i == lines.size()) {
+        throw RegFileSyntaxError(number, "the data goes on past the end of the file");
+      }
+      logical.pop_back();
+      logical += trimmed(lines[i].text);
+    }
+    LineParser parser(number, logical);
+    if (isValue) {
+      if (!keyPath) parser.fail("a value stands before the first [key]");
+      tree.addKey(*keyPath).setValue(parser.value());
+    } else if (!logical.empty() && logical.front() == '[') {
+      if (logical.back() != ']') parser.fail("the key name has no closing ]");
+      keyPath = logical.substr(1, logical.size() - 2);
+      if (keyPath->empty() || keyPath->front() == '-') {
+        parser.fail("expected a key name between [ and ]");
+      }
+      tree.addKey(*keyPath);
+    } else if (!logical.empty() && logical.front() != ';') {
+      parser.fail("expected a [key], a \"Name\"=value line, a ; comment or a blank line");
+    }
+  }
+  return tree;
+}
+
+std::string formatRegFile(const RegKeyTree& tree) {
+  std::string text(Header);
+  text += LineEnd;
+  text += LineEnd;
+  for (const RegKey* key : tree.keysParentsFirst()) {
+    text += "[" + key->path + "]";
+    text += LineEnd;
+    for (const auto& value : key->values) {
+      text += valueLine(value);
+      text += LineEnd;
+    }
+    text += LineEnd;
+  }
+  return text;
+}

@@ -1,0 +1,80 @@
+#include "settings/reg_file_store.h"
+
+#include "settings/reg_file_format.h"
+#include "settings/whole_file.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+namespace {
+
+std::string homeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  const passwd* user = ::getpwuid(::getuid());
+  return user != nullptr ? user->pw_dir : "";
+}
+
+std::string configFolder() {
+  // A relative XDG_CONFIG_HOME is to be ignored, as an unset one.
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config == '/') {
+    return config;
+  }
+  return homeFolder() + "/.config";
+}
+
+std::string readError(const std::string& path, const std::string& reason) {
+  return "Cannot read settings file '" + path + "'" + reason;
+}
+
+}  // namespace
+
+std::string defaultSettingsFilePath() { return configFolder() + "/Korvane/Tessaline.reg"; }
+
+RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
+
+std::optional<std::string> RegFileStore::readBytes() const {
+  try {
+    return readFileIfPresent(path_);
+  } catch (const std::system_error& error) {
+    throw std::runtime_error(readError(path_, ": " + error.code().message()));
+  }
+}
+
+RegKeyTree RegFileStore::loadTree() {
+  const auto bytes = readBytes();
+  if (!bytes) return {};
+  try {
+    return parseRegFile(*bytes);
+  } catch (const RegFileSyntaxError& error) {
+    throw std::runtime_error(
+        readError(path_, ", line " + std::to_string(error.line()) + ": " + error.problem()));
+  }
+}
+
+RegKeyTree RegFileStore::loadTreeForWriting() {
+  unparseable_.reset();
+  const auto bytes = readBytes();
+  if (!bytes) return {};
+  try {
+    return parseRegFile(*bytes);
+  } catch (const RegFileSyntaxError&) {
+    unparseable_ = bytes;
+    return {};
+  }
+}
+
+void RegFileStore::saveTree(const RegKeyTree& tree) {
+  const auto replace = [](const std::string& path, const std::string& bytes) {
+    try {
+      replaceFileAtomically(path, bytes);
+    } catch (const std::system_error& error) {
+      throw std::runtime_error("Failed to set data for '" + path + "': " + error.code().message());
+    }
+  };
+  if (unparseable_) replace(path_ + ".bak", *unparseable_);
+  replace(path_, formatRegFile(tree));
+  unparseable_.reset();
+}

@@ -1,0 +1,117 @@
+#include "settings/reg_key_tree.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace {
+
+char foldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string foldedName(std::string_view name) {
+  std::string folded(name);
+  std::transform(folded.begin(), folded.end(), folded.begin(), foldCase);
+  return folded;
+}
+
+/// The path without its last component; empty for a hive.
+std::string_view parentPath(std::string_view path) {
+  const auto cut = path.rfind('\\');
+  return cut == std::string_view::npos ? std::string_view() : path.substr(0, cut);
+}
+
+}  // namespace
+
+std::string dwordData(std::uint32_t number) {
+  std::string data(4, '\0');
+  for (auto& byte : data) {
+    byte = static_cast<char>(number & 0xff);
+    number >>= 8;
+  }
+  return data;
+}
+
+std::uint32_t dwordNumber(std::string_view data) {
+  std::uint32_t number = 0;
+  for (auto byte = data.rbegin(); byte != data.rend(); ++byte) {
+    number = number << 8 | static_cast<unsigned char>(*byte);
+  }
+  return number;
+}
+
+bool sameRegName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](char x, char y) { return foldCase(x) == foldCase(y); });
+}
+
+const RegValue* RegKey::findValue(std::string_view name) const {
+  for (const auto& value : values) {
+    if (sameRegName(value.name, name)) return &value;
+  }
+  return nullptr;
+}
+
+void RegKey::setValue(RegValue value) {
+  for (auto& existing : values) {
+    if (sameRegName(existing.name, value.name)) {
+      existing.type = value.type;
+      existing.data = std::move(value.data);
+      return;
+    }
+  }
+  values.push_back(std::move(value));
+}
+
+const RegKey* RegKeyTree::findKey(std::string_view path) const {
+  for (const auto& key : keys_) {
+    if (sameRegName(key.path, path)) return &key;
+  }
+  return nullptr;
+}
+
+RegKey* RegKeyTree::findKey(std::string_view path) {
+  return const_cast<RegKey*>(std::as_const(*this).findKey(path));
+}
+
+RegKey& RegKeyTree::addKey(std::string_view path) {
+  if (RegKey* key = findKey(path)) return *key;
+  keys_.push_back(RegKey{std::string(path), {}});
+  return keys_.back();
+}
+
+RegKey& RegKeyTree::createKey(std::string_view path) {
+  for (auto end = path.find('\\'); end != std::string_view::npos; end = path.find('\\', end + 1)) {
+    const auto ancestor = path.substr(0, end);
+    if (ancestor.find('\\') != std::string_view::npos) addKey(ancestor);
+  }
+  return addKey(path);
+}
+
+std::vector<const RegKey*> RegKeyTree::keysParentsFirst() const {
+  std::map<std::string, std::size_t> indexByPath;
+  for (std::size_t i = 0; i < keys_.size(); ++i) indexByPath.emplace(foldedName(keys_[i].path), i);
+
+  // A key hangs below its nearest ancestor that has a block of its own.
+  std::vector<std::vector<std::size_t>> children(keys_.size());
+  std::vector<std::size_t> tops;
+  for (std::size_t i = 0; i < keys_.size(); ++i) {
+    auto ancestor = parentPath(keys_[i].path);
+    auto found = indexByPath.end();
+    while (!ancestor.empty() && found == indexByPath.end()) {
+      found = indexByPath.find(foldedName(ancestor));
+      ancestor = parentPath(ancestor);
+    }
+    (found == indexByPath.end() ? tops : children[found->second]).push_back(i);
+  }
+
+  std::vector<const RegKey*> ordered;
+  std::vector<std::size_t> pending(tops.rbegin(), tops.rend());
+  while (!pending.empty()) {
+    const auto i = pending.back();
+    pending.pop_back();
+    ordered.push_back(&keys_[i]);
+    pending.insert(pending.end(), children[i].rbegin(), children[i].rend());
+  }
+  return ordered;
+}
