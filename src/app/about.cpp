@@ -1,0 +1,84 @@
+#include "app/about.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QShowEvent>
+
+#include "app/activation_keeper.h"
+#include "app/art.h"
+#include "app/credits.h"
+#include "app/link_label.h"
+#include "app/window_parts.h"
+
+namespace {
+constexpr QSize kClientSize(480, 297);
+
+QFont underlined(QFont font) {
+  font.setUnderline(true);
+  return font;
+}
+}  // namespace
+
+TForm4::TForm4(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      keeper_(keeper),
+      openUrl_(std::move(openUrl)) {
+  setObjectName(QStringLiteral("TForm4"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("About Tessaline"));
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  setFixedSize(kClientSize);
+
+  createElements();
+  centreOnDesktop(this);
+}
+
+bool TForm4::closing() const { return closing_; }
+
+void TForm4::createElements() {
+  placeShape(this, "Shape1", QRect(100, 104, 281, 145), Qt::white, Qt::gray);
+  placeImage(this, "Image1", productLogo(), {80, 16});
+  placeImage(this, "Image2", makerBanner(), {0, 264});
+
+  const QFont bold = formFont(QFont::Bold);
+  const QFont regular = formFont(QFont::Normal);
+  paintOnWindowColour(placeLabel(new QLabel(this), "Label1", kVersionText, {328, 72}, bold));
+  placeLabel(new QLabel(this), "Label3", QStringLiteral("Created By:"), {153, 123}, bold);
+  placeLabel(new QLabel(this), "Label6", kAuthorCredit, {233, 123}, regular);
+  placeLabel(new QLabel(this), "Label4", QStringLiteral(" Website:"), {150, 155}, bold);
+  placeLabel(new QLabel(this), "Label5", QStringLiteral("Feedback:"), {153, 187}, bold);
+
+  auto* site = new LinkLabel(this);
+  placeLabel(site, "Label7", kMakerSite, {231, 155}, underlined(regular));
+  connect(site, &LinkLabel::clicked, this, &TForm4::Label7Click);
+  auto* feedback = new LinkLabel(this);
+  placeLabel(feedback, "Label8", kFeedbackAddress, {231, 187}, underlined(regular));
+  connect(feedback, &LinkLabel::clicked, this, &TForm4::Label8Click);
+}
+
+void TForm4::Label7Click() { openUrl_(kMakerSiteUrl); }
+
+void TForm4::Label8Click() { openUrl_(kFeedbackUrl); }
+
+void TForm4::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!kept_) {
+    kept_ = true;
+    keeper_.keep(this);
+  }
+}
+
+void TForm4::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  FormClose();
+}
+
+void TForm4::FormClose() {
+  closing_ = true;
+  keeper_.release(this);
+}

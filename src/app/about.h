@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/file_dialog.h"
+
+class ActivationKeeper;
+
+/// The About window: the product's version, the author credit and links to
+/// the maker's web site and feedback address. It keeps the activation among
+/// the program's windows from its showing until it closes, and deletes
+/// itself when closed.
+class TForm4 : public QWidget {
+  Q_OBJECT
+ public:
+  /// openUrl opens the links; its result is ignored.
+  TForm4(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* parent = nullptr);
+
+  /// Set when the window closes: from then on it lets the activation go.
+  bool closing() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createElements();
+  void Label7Click();
+  void Label8Click();
+  void FormClose();
+
+  ActivationKeeper& keeper_;
+  UrlOpener openUrl_;
+  bool kept_ = false;
+  bool closing_ = false;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+
+class QColor;
+class QFrame;
+class QLabel;
+class QPixmap;
+class QRect;
+class QString;
+class QWidget;
+
+// The pieces of the splash and About windows: fixed places in pixels, one font.
+
+/// The fixed windows' font: Arial 8 pt (Liberation Sans where Arial is absent).
+QFont formFont(QFont::Weight weight);
+
+/// Names label, gives it its plain text and font and puts it at its place;
+/// it sizes itself to the text.
+QLabel* placeLabel(QLabel* label, const char* name, const QString& text, QPoint at,
+                   const QFont& font);
+
+/// Sets the label's text in the system's window-text colour, or in textColour,
+/// on the system's window colour.
+void paintOnWindowColour(QLabel* label);
+void paintOnWindowColour(QLabel* label, const QColor& textColour);
+
+/// An image at its place, as large as its bitmap.
+QLabel* placeImage(QWidget* parent, const char* name, const QPixmap& bitmap, QPoint at);
+
+/// Moves the window so that its middle is the middle of the primary screen's
+/// desktop.
+void centreOnDesktop(QWidget* window);
+
+/// A filled rectangle with a one-pixel outline.
+QFrame* placeShape(QWidget* parent, const char* name, const QRect& bounds, const QColor& fill,
+                   const QColor& outline);
