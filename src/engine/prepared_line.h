@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+/// How many spaces one tab becomes for a stored TabSize: the value is held
+/// to the dialog's range 0 to 99 first, and a tab never vanishes, so 0 and 1
+/// both give one space.
+int spacesPerTab(std::int32_t tabSize);
+
+/// Appends line to out as the scanner sees it: every tab replaced by
+/// tabSpaces spaces (no tab stops), then "<", ">" and "&" written as "&lt;",
+/// "&gt;" and "&amp;". Every other byte passes unchanged.
+void appendPreparedLine(std::string_view line, int tabSpaces, std::string& out);

@@ -1,0 +1,46 @@
+#include "engine/reserved_words.h"
+#include "engine/prepared_line.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+TEST(ReservedWords, TableIsSortedLowerCaseAndUnique) {
+  EXPECT_TRUE(std::ranges::is_sorted(ReservedWords));
+  EXPECT_EQ(std::ranges::adjacent_find(ReservedWords), ReservedWords.end());
+  for (std::string_view word : ReservedWords) {
+    EXPECT_TRUE(std::ranges::all_of(word, [](char c) { return c >= 'a' && c <= 'z'; })) << word;
+  }
+}
+
+TEST(ReservedWords, EveryWordIsFoundInAnyCase) {
+  for (std::string_view word : ReservedWords) {
+    std::string upper(word);
+    std::ranges::transform(upper, upper.begin(), [](char c) { return c - 'a' + 'A'; });
+    std::string mixed(word);
+    mixed[0] = upper[0];
+    EXPECT_TRUE(isReservedWord(word)) << word;
+    EXPECT_TRUE(isReservedWord(upper)) << upper;
+    EXPECT_TRUE(isReservedWord(mixed)) << mixed;
+  }
+}
+
+TEST(ReservedWords, OtherWordsAreNot) {
+  for (std::string_view word : {"", "a", "integer", "override", "virtual", "begins", "egin", "en",
+                                "_end", "end_", "resourcestrings", "initialisation", "\xC9ND"}) {
+    EXPECT_FALSE(isReservedWord(word)) << word;
+  }
+}
+
+TEST(PreparedLine, SpacesPerTabKeepsToTheDialogRange) {
+  const std::pair<std::int32_t, int> cases[] = {
+      {-2147483647 - 1, 1}, {-1, 1}, {0, 1}, {1, 1}, {2, 2}, {99, 99}, {100, 99}, {2147483647, 99}};
+  for (auto [stored, spaces] : cases) {
+    EXPECT_EQ(spacesPerTab(stored), spaces) << stored;
+  }
+}
+
+}  // namespace
