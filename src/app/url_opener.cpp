@@ -1,0 +1,11 @@
+#include "app/url_opener.h"
+
+#include "app/web_address.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void openAddress(const QString& address) {
+  const std::string full = addressWithScheme(address.toStdString());
+  QDesktopServices::openUrl(QUrl(QString::fromStdString(full)));
+}
