@@ -1,10 +1,10 @@
 #include "output/atomic_file.h"
 
+#include "output/file_error.h"
+
 #include <atomic>
 #include <cerrno>
-#include <stdexcept>
 #include <streambuf>
-#include <system_error>
 #include <vector>
 
 #include <fcntl.h>
@@ -103,7 +103,4 @@ void AtomicFile::commit() {
   committed_ = true;
 }
 
-void AtomicFile::raise(int error) const {
-  throw std::runtime_error("Cannot write file '" + fileName_ +
-                           "': " + std::generic_category().message(error));
-}
+void AtomicFile::raise(int error) const { throw fileError("write", fileName_, error); }

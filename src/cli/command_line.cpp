@@ -1,0 +1,49 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <thread>
+
+std::variant<ConvertRequest, int> parseCommandLine(int argc, const char* const* argv) {
+  ConvertRequest request;
+  request.jobs = std::max(1u, std::thread::hardware_concurrency());
+  CLI::App app("Turns Delphi (Object Pascal) source into syntax-highlighted HTML pages.",
+               "tessaline-convert");
+  app.add_option("FILE", request.inputs,
+                 "The source to convert (standard input when none or '-'); with -d, the files "
+                 "and folders to convert")
+      ->option_text("PATH ...");
+  auto* outputFile =
+      app.add_option("-o,--output", request.outputFile, "Write the page to OUT")->option_text("OUT");
+  auto* lines = app.add_flag("--lines", request.linesOnly,
+                             "Write only the converted lines, without the page around them")
+                   ->option_text(" ");
+  auto* title = app.add_option("--title", request.title,
+                               "The page title (default: the source's file name)")
+                   ->option_text("TEXT");
+  app.add_option("--settings", request.settingsFile,
+                 "Read the settings from this REGEDIT4 file instead of the user's")
+      ->option_text("FILE")
+      ->check(CLI::ExistingFile);
+  auto* outputDir =
+      app.add_option("-d,--directory", request.outputDir,
+                     "Convert every FILE, and the Pascal sources in every folder, into pages "
+                     "below DIR")
+          ->option_text("DIR");
+  app.add_option("-j,--jobs", request.jobs, "Conversions at a time with -d (default: the cores)")
+      ->option_text("N")
+      ->check(CLI::PositiveNumber);
+  outputDir->excludes(outputFile)->excludes(lines)->excludes(title);
+
+  try {
+    app.parse(argc, argv);
+    if (request.outputDir && request.inputs.empty())
+      throw CLI::ValidationError("FILE", "-d needs at least one file or folder to convert");
+    if (!request.outputDir && request.inputs.size() > 1)
+      throw CLI::ValidationError("FILE", "one source at a time; use -d DIR for many");
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? 0 : UsageErrorStatus;
+  }
+  return request;
+}

@@ -1,0 +1,68 @@
+// tessaline-convert: the command-line converter for build pipelines and
+// whole source trees, making the same pages as the window's Save Output.
+
+#include "cli/batch_plan.h"
+#include "cli/batch_runner.h"
+#include "cli/command_line.h"
+#include "cli/page_converter.h"
+#include "output/file_error.h"
+#include "output/file_name_rules.h"
+#include "output/get_tags.h"
+#include "settings/reg_file_store.h"
+
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+namespace {
+
+TagSet loadTags(const ConvertRequest& request) {
+  RegFileStore store(request.settingsFile.value_or(defaultSettingsFilePath()));
+  TagSet tags;
+  GetTags(store, tags);
+  return tags;
+}
+
+/// One source to one page, on standard output or in -o's file.
+int convertOne(const ConvertRequest& request, const TagSet& tags) {
+  const std::string source = request.inputs.empty() ? "-" : request.inputs.front();
+  const std::string title =
+      request.title.value_or(isStandardInput(source) ? "" : fileNamePart(source));
+  PageConverter converter(tags, request.linesOnly);
+  if (request.outputFile) {
+    converter.convertFile(source, *request.outputFile, htmlTitle(title));
+    return 0;
+  }
+  static std::vector<char> outputBuffer(1 << 18);
+  std::cout.rdbuf()->pubsetbuf(outputBuffer.data(), static_cast<std::streamsize>(outputBuffer.size()));
+  std::ifstream file;
+  converter.convert(openSource(source, file), source, std::cout, htmlTitle(title));
+  if (!std::cout.flush()) throw std::runtime_error("Cannot write to standard output");
+  return 0;
+}
+
+/// Many sources to pages below -d's folder.
+int convertMany(const ConvertRequest& request, const TagSet& tags) {
+  std::error_code error;
+  std::filesystem::create_directories(*request.outputDir, error);
+  if (error) throw fileError("write", *request.outputDir, error.value());
+  const BatchResult result = runBatch(planBatch(request.inputs, *request.outputDir), tags, request.jobs);
+  std::cerr << result.converted << " converted, " << result.failed << " failed\n";
+  return result.failed == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const auto parsed = parseCommandLine(argc, argv);
+  if (const int* status = std::get_if<int>(&parsed)) return *status;
+  const auto& request = std::get<ConvertRequest>(parsed);
+  try {
+    const TagSet tags = loadTags(request);
+    return request.outputDir ? convertMany(request, tags) : convertOne(request, tags);
+  } catch (const std::exception& error) {
+    std::cerr << "tessaline-convert: " << error.what() << '\n';
+    return 1;
+  }
+}

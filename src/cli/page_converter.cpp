@@ -1,0 +1,46 @@
+#include "cli/page_converter.h"
+
+#include "engine/source_lines.h"
+#include "output/atomic_file.h"
+#include "output/file_error.h"
+#include "output/page_writer.h"
+
+#include <cerrno>
+#include <fstream>
+#include <iostream>
+
+PageConverter::PageConverter(const TagSet& tags, bool linesOnly)
+    : tags_(tags), linesOnly_(linesOnly), converter_(tags) {}
+
+void PageConverter::convert(std::istream& in, const std::string& sourceName, std::ostream& out,
+                            const std::string& titleHtml) {
+  PageWriter writer(out, tags_);
+  if (!linesOnly_) writer.writeHead(titleHtml);
+  SourceLineReader reader(in);
+  CommentState state = CommentState::None;
+  errno = 0;
+  while (reader.next(line_)) {
+    html_.clear();
+    converter_.convertLine(line_, state, html_);
+    writer.writeLine(html_);
+  }
+  // A failed read looks like an early end to the reader; errno holds why.
+  if (in.bad()) throw fileError("read", sourceName, errno != 0 ? errno : EIO);
+  if (!linesOnly_) writer.writeTail();
+}
+
+void PageConverter::convertFile(const std::string& sourcePath, const std::string& pagePath,
+                                const std::string& titleHtml) {
+  std::ifstream file;
+  std::istream& in = openSource(sourcePath, file);
+  AtomicFile page(pagePath);
+  convert(in, sourcePath, page.stream(), titleHtml);
+  page.commit();
+}
+
+std::istream& openSource(const std::string& sourcePath, std::ifstream& file) {
+  if (isStandardInput(sourcePath)) return std::cin;
+  file.open(sourcePath, std::ios::binary);
+  if (!file.is_open()) throw fileError("read", sourcePath, errno);
+  return file;
+}

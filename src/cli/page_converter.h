@@ -1,0 +1,41 @@
+#pragma once
+
+#include "engine/converter.h"
+#include "output/tag_set.h"
+
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <string>
+
+/// Streams sources through the engine into pages, one line at a time, so
+/// memory stays bounded by the longest line. Holds a Converter: one per thread.
+class PageConverter {
+public:
+  /// With linesOnly, only the converted lines are written, each ending CR LF.
+  PageConverter(const TagSet& tags, bool linesOnly);
+
+  /// Converts the source read from in (named sourceName in errors) and writes
+  /// the page titled titleHtml to out.
+  void convert(std::istream& in, const std::string& sourceName, std::ostream& out,
+               const std::string& titleHtml);
+
+  /// Converts the source file at sourcePath ("-": standard input) into the
+  /// file pagePath, written atomically.
+  void convertFile(const std::string& sourcePath, const std::string& pagePath,
+                   const std::string& titleHtml);
+
+private:
+  const TagSet& tags_;
+  bool linesOnly_;
+  Converter converter_;
+  std::string line_;
+  std::string html_;
+};
+
+/// "-" stands for standard input.
+inline bool isStandardInput(const std::string& sourcePath) { return sourcePath == "-"; }
+
+/// The stream to read sourcePath from: standard input for "-", else file,
+/// opened; raises "Cannot read file '<path>': <reason>".
+std::istream& openSource(const std::string& sourcePath, std::ifstream& file);

@@ -1,0 +1,186 @@
+#include "cli_run.h"
+#include "engine/converter.h"
+#include "engine/source_lines.h"
+#include "output/file_name_rules.h"
+#include "output/get_tags.h"
+#include "output/page_writer.h"
+#include "settings/memory_store.h"
+#include "settings/reg_file_store.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string unitBytes =
+    "unit Unit1;\r\n{ a comment\r\n  over two lines }\r\nconst S = 'a<b'; N = $1F;\r\nend.\r\n";
+
+TagSet builtInTags() {
+  MemoryStore empty;
+  TagSet tags;
+  GetTags(empty, tags);
+  return tags;
+}
+
+TagSet storedTags(const std::string& regFile) {
+  RegFileStore store(regFile);
+  TagSet tags;
+  GetTags(store, tags);
+  return tags;
+}
+
+/// The page the window's Save Output writes for these source bytes.
+std::string windowPage(const std::string& bytes, const std::string& title, const TagSet& tags) {
+  return pageText(htmlTitle(title), tags, Convert(splitSourceLines(bytes), tags));
+}
+
+std::string convertedLines(const std::string& bytes, const TagSet& tags) {
+  std::string text;
+  for (const std::string& line : Convert(splitSourceLines(bytes), tags)) text += line + "\r\n";
+  return text;
+}
+
+class ConvertCliTest : public ::testing::Test {
+protected:
+  void SetUp() override { box.write("unit1.pas", unitBytes); }
+  CliSandbox box;
+};
+
+TEST_F(ConvertCliTest, PageOnStandardOutputTitledWithTheFileName) {
+  const CliRun run = box.run({"unit1.pas"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, windowPage(unitBytes, "unit1.pas", builtInTags()));
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(ConvertCliTest, OutputFileEqualsTheWindowsSaveOutputInBothModes) {
+  for (const char* settings : {"incode.reg", "sheet.reg"}) {
+    const std::string regFile = std::string(GOLDEN_DIR) + "/" + settings;
+    const CliRun run = box.run({"--settings", regFile, "-o", "unit1.pas.html", "unit1.pas"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    const fs::path saved = box.folder() / "window.html";
+    SaveOutput(saved, htmlTitle(fileNamePart("unit1.pas")), storedTags(regFile),
+               Convert(splitSourceLines(unitBytes), storedTags(regFile)));
+    EXPECT_EQ(box.read("unit1.pas.html"), box.read(saved)) << settings;
+  }
+}
+
+TEST_F(ConvertCliTest, StandardInputGivesAnEmptyTitle) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"-"}}) {
+    const CliRun run = box.run(args, "unit1.pas");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, windowPage(unitBytes, "", builtInTags()));
+  }
+}
+
+TEST_F(ConvertCliTest, TitleOptionIsEscapedLikeAFileName) {
+  const CliRun run = box.run({"--title", "a&b<c>", "unit1.pas"});
+  EXPECT_EQ(run.out, windowPage(unitBytes, "a&b<c>", builtInTags()));
+  EXPECT_NE(run.out.find("<title>a&amp;b&lt;c&gt;</title>"), std::string::npos);
+}
+
+TEST_F(ConvertCliTest, LinesOptionWritesOnlyTheConvertedLines) {
+  EXPECT_EQ(box.run({"--lines", "unit1.pas"}).out, convertedLines(unitBytes, builtInTags()));
+  box.run({"--lines", "-o", "lines.txt", "unit1.pas"});
+  EXPECT_EQ(box.read("lines.txt"), convertedLines(unitBytes, builtInTags()));
+}
+
+TEST_F(ConvertCliTest, UnreadableSourceFailsAndLeavesTheOutputAlone) {
+  box.write("page.html", "old page");
+  const CliRun run = box.run({"-o", "page.html", "missing.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "tessaline-convert: Cannot read file 'missing.pas': No such file or directory\n");
+  EXPECT_EQ(box.read("page.html"), "old page");
+}
+
+TEST_F(ConvertCliTest, UnwritableOutputNamesTheFile) {
+  const CliRun run = box.run({"-o", "no/such/folder/page.html", "unit1.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "tessaline-convert: Cannot write file 'no/such/folder/page.html': No such file or "
+            "directory\n");
+}
+
+TEST_F(ConvertCliTest, UsageErrorsExitWithTwo) {
+  const std::vector<std::vector<std::string>> usageErrors = {
+      {"--bogus", "unit1.pas"},
+      {"-d", "out", "-o", "x.html", "unit1.pas"},
+      {"-d", "out", "--lines", "unit1.pas"},
+      {"-d", "out"},
+      {"unit1.pas", "unit1.pas"},
+      {"-d", "out", "-j", "0", "unit1.pas"},
+      {"--settings", "missing.reg", "unit1.pas"},
+      {"-o"},
+  };
+  for (const auto& args : usageErrors) {
+    const CliRun run = box.run(args);
+    EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
+    EXPECT_EQ(run.out, "") << ::testing::PrintToString(args);
+    EXPECT_NE(run.err, "") << ::testing::PrintToString(args);
+  }
+  EXPECT_FALSE(fs::exists(box.folder() / "out"));
+}
+
+TEST_F(ConvertCliTest, HelpExitsWithZero) {
+  const CliRun run = box.run({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("Usage: tessaline-convert"), std::string::npos) << run.out;
+}
+
+TEST_F(ConvertCliTest, BrokenSettingsFileIsAnErrorNotTheBuiltInSet) {
+  box.write("broken.reg", "not a settings file\r\n");
+  const CliRun run = box.run({"--settings", "broken.reg", "unit1.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err, "");
+}
+
+class BatchCliTest : public ConvertCliTest {};
+
+TEST_F(BatchCliTest, WalksFoldersForPascalSourcesOfAnyLetterCase) {
+  const std::string sources[] = {"tree/a/Unit2.PAS", "tree/a/b/fpmake.pp", "tree/c/fpmake.pp",
+                                 "tree/x.Inc",       "tree/p.dpr",         "tree/q.DPK",
+                                 "tree/r.lpr",       "tree/f.dfm"};
+  for (const std::string& source : sources) box.write(source, unitBytes);
+  box.write("tree/readme.txt", "not Pascal");
+  box.write("tree/a/pas", "no extension");
+  const CliRun run = box.run({"-d", "out/pages", "-j", "3", "tree", "unit1.pas"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "9 converted, 0 failed\n");
+  for (const std::string& source : sources) {
+    const std::string page = "out/pages/" + source.substr(5) + ".html";
+    EXPECT_EQ(box.read(page), windowPage(unitBytes, fileNamePart(source), builtInTags())) << page;
+  }
+  EXPECT_EQ(box.read("out/pages/unit1.pas.html"), box.run({"unit1.pas"}).out);
+  EXPECT_FALSE(fs::exists(box.folder() / "out/pages/readme.txt.html"));
+  EXPECT_FALSE(fs::exists(box.folder() / "out/pages/a/pas.html"));
+}
+
+TEST_F(BatchCliTest, SecondSourceForTheSamePageFailsAndTheRestGoOn) {
+  box.write("a/x.pas", "unit A;");
+  box.write("b/x.pas", "unit B;");
+  box.write("c/y.pas", "unit C;");
+  const CliRun run = box.run({"-d", "out", "a/x.pas", "missing.pas", "b/x.pas", "c/y.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "Cannot read file 'missing.pas': No such file or directory\n"
+            "Cannot convert 'b/x.pas': its page 'out/x.pas.html' is already made from 'a/x.pas'\n"
+            "2 converted, 2 failed\n");
+  EXPECT_EQ(box.read("out/x.pas.html"), windowPage("unit A;", "x.pas", builtInTags()));
+  EXPECT_EQ(box.read("out/y.pas.html"), windowPage("unit C;", "y.pas", builtInTags()));
+}
+
+TEST_F(BatchCliTest, EmptyFolderMakesTheOutputFolderAndNoPages) {
+  fs::create_directories(box.folder() / "empty");
+  const CliRun run = box.run({"-d", "out", "empty"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "0 converted, 0 failed\n");
+  EXPECT_TRUE(fs::is_directory(box.folder() / "out"));
+}
+
+}  // namespace
