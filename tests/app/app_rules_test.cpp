@@ -1,0 +1,173 @@
+#include "app/layout.h"
+#include "app/pane_text.h"
+#include "app/preview_location.h"
+#include "app/web_address.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct BoxCase {
+  int clientWidth, clientHeight;
+  int boxWidth, boxHeight;
+};
+
+TEST(form_layout, box_size_rounds_half_to_even_and_keeps_minimums) {
+  const BoxCase cases[] = {
+      {1015, 700, 462, 650},  // 462.5 goes to the even 462
+      {1017, 700, 464, 650},  // 463.5 goes to the even 464
+      {1016, 700, 463, 650},  {490, 350, 200, 300},  {489, 349, 200, 300},
+      {100, 100, 200, 300},   {0, 0, 200, 300},      {1280, 990, 595, 940},
+  };
+  for (const BoxCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.clientWidth) + "x" + std::to_string(c.clientHeight));
+    const FormLayout layout = computeFormLayout(c.clientWidth, c.clientHeight);
+    EXPECT_EQ(layout.sourceBox, (LayoutRect{20, 20, c.boxWidth, c.boxHeight}));
+    EXPECT_EQ(layout.htmlBox, (LayoutRect{20 + c.boxWidth + 50, 20, c.boxWidth, c.boxHeight}));
+    EXPECT_EQ(layout.source, (LayoutRect{20, 30, c.boxWidth - 40, c.boxHeight - 50}));
+    EXPECT_EQ(layout.html, layout.source);
+    EXPECT_EQ(layout.panel, (LayoutRect{0, 0, c.clientWidth, c.clientHeight}));
+  }
+}
+
+TEST(form_layout, half_to_even_on_both_signs) {
+  const std::pair<int, int> cases[] = {{0, 0},  {1, 0},   {3, 2},   {5, 2},  {7, 4},
+                                       {-1, 0}, {-3, -2}, {-5, -2}, {8, 4}, {-8, -4}};
+  for (const auto& [n, half] : cases) EXPECT_EQ(halfToEven(n), half) << n;
+}
+
+TEST(pane_text, lines_survive_the_pane_unchanged) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {""},
+      {"", ""},
+      {"a"},
+      {"a", ""},
+      {"begin", "  x := 1;", "end."},
+      {std::string("nul\0byte", 8), "\xA0\xE9"},
+      {std::string(1 << 20, 'x')},
+  };
+  for (const auto& lines : cases) EXPECT_EQ(splitPaneLines(joinPaneLines(lines)), lines);
+}
+
+TEST(pane_text, typed_text_breaks_at_lf_crlf_and_lone_cr) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(splitPaneLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(splitPaneLines("a\n"), (Lines{"a"}));
+  EXPECT_EQ(splitPaneLines("\r\r\n"), (Lines{"", ""}));
+  // Unlike a file, a Ctrl+Z typed into a pane is just a character.
+  EXPECT_EQ(splitPaneLines("a\x1A" "b\n\x1A"), (Lines{"a\x1A" "b", "\x1A"}));
+}
+
+TEST(pane_text, utf8_check) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},
+      {std::string("a\0b", 3), true},
+      {"\xEF\xBB\xBFunit", true},          // byte-order mark
+      {"caf\xC3\xA9", true},               // é
+      {"\xF0\x9F\x98\x80", true},          // U+1F600
+      {"\xF4\x8F\xBF\xBF", true},          // U+10FFFF
+      {"caf\xE9", false},                  // Windows-1252 é
+      {"\xA0", false},                     // lone continuation
+      {"\xC0\xAF", false},                 // overlong
+      {"\xE0\x80\xAF", false},             // overlong
+      {"\xED\xA0\x80", false},             // surrogate
+      {"\xF4\x90\x80\x80", false},         // above U+10FFFF
+      {"\xC3", false},                     // cut short
+      {"\xE2\x82", false},                 // cut short
+      {"\xF8\x88\x80\x80\x80", false},     // five bytes
+  };
+  for (const auto& [bytes, valid] : cases) EXPECT_EQ(isValidUtf8(bytes), valid) << bytes;
+}
+
+TEST(preview_location, program_folder_only_when_own_then_runtime_then_cache) {
+  struct Case {
+    PreviewFolders folders;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {{"/home/u/tessaline", true, "/run/user/1000", "/home/u/.cache"}, "/home/u/tessaline/"},
+      {{"/home/u/tessaline/", true, "", ""}, "/home/u/tessaline/"},
+      {{"/usr/bin", false, "/run/user/1000", "/home/u/.cache"}, "/run/user/1000/tessaline/"},
+      {{"/usr/bin", false, "", "/home/u/.cache"}, "/home/u/.cache/tessaline/"},
+      {{"/usr/bin", false, "/run/user/1000/", "/home/u/.cache"}, "/run/user/1000/tessaline/"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(choosePreviewFolder(c.folders), c.expected);
+}
+
+class own_folder : public testing::Test {
+protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/tessaline-own-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    root_ = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(root_); }
+
+  std::string folder(const char* name, mode_t mode) {
+    const std::string path = root_ + "/" + name;
+    EXPECT_EQ(mkdir(path.c_str(), mode), 0);
+    EXPECT_EQ(chmod(path.c_str(), mode), 0);
+    return path;
+  }
+
+  std::string root_;
+};
+
+TEST_F(own_folder, only_a_real_folder_of_the_user_that_no_one_else_may_write) {
+  EXPECT_TRUE(isOwnFolder(folder("private", 0700)));
+  EXPECT_TRUE(isOwnFolder(folder("readable", 0755)));
+  EXPECT_FALSE(isOwnFolder(folder("shared", 0777)));
+  EXPECT_FALSE(isOwnFolder(folder("group", 0775)));
+  EXPECT_FALSE(isOwnFolder("/tmp"));
+  EXPECT_FALSE(isOwnFolder(root_ + "/missing"));
+  const std::string link = root_ + "/link";
+  ASSERT_EQ(symlink(folder("target", 0700).c_str(), link.c_str()), 0);
+  EXPECT_FALSE(isOwnFolder(link));
+  if (geteuid() == 0) {
+    const std::string other = folder("other", 0755);
+    ASSERT_EQ(chown(other.c_str(), 65534, 65534), 0);
+    EXPECT_FALSE(isOwnFolder(other));
+  }
+}
+
+TEST_F(own_folder, installed_copy_previews_into_a_private_runtime_folder) {
+  const std::string runtime = folder("runtime", 0700);
+  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+  const std::string name = previewFileNameFor(folder("shared-program", 0777));
+  EXPECT_EQ(name, runtime + "/tessaline/TessalinePrev.html");
+  struct stat info {};
+  ASSERT_EQ(stat((runtime + "/tessaline").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+  unsetenv("XDG_RUNTIME_DIR");
+  const std::string cache = root_ + "/cache";
+  setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+  EXPECT_EQ(previewFileNameFor("/nonexistent"), cache + "/tessaline/TessalinePrev.html");
+  EXPECT_TRUE(isOwnFolder(cache + "/tessaline"));
+  unsetenv("XDG_CACHE_HOME");
+
+  const std::string own = folder("own-program", 0755);
+  EXPECT_EQ(previewFileNameFor(own), own + "/TessalinePrev.html");
+}
+
+TEST(web_address, bare_addresses_get_https) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"www.korvane.example/help/tessaline", "https://www.korvane.example/help/tessaline"},
+      {"https://www.korvane.example", "https://www.korvane.example"},
+      {"mailto:feedback@korvane.example", "mailto:feedback@korvane.example"},
+      {"file:///tmp/TessalinePrev.html", "file:///tmp/TessalinePrev.html"},
+      {"korvane.example/a:b", "https://korvane.example/a:b"},
+      {":nothing", "https://:nothing"},
+  };
+  for (const auto& [address, full] : cases) EXPECT_EQ(addressWithScheme(address), full);
+}
+
+}  // namespace
