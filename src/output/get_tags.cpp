@@ -1,5 +1,6 @@
 #include "output/get_tags.h"
 
+#include "output/html_escape.h"
 #include "settings/settings_keys.h"
 
 namespace {
@@ -32,23 +33,6 @@ TagPair pairOf(TagSet& tags, TokenClass tokenClass) {
   return {tags.StringsOpen, tags.StringsClose};
 }
 
-/// A stored text made safe inside a double-quoted HTML attribute, so that a
-/// hand-edited value cannot break the markup.
-std::string attributeEscaped(const std::string& text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      default: escaped += c;
-    }
-  }
-  return escaped;
-}
-
 void useBuiltInTags(TagSet& tags) {
   const std::string navy = "<font color=\"000080\">";
   tags.ReservedOpen = "<b>";
@@ -61,13 +45,15 @@ void useBuiltInTags(TagSet& tags) {
   tags.StringsClose = "</font>";
 }
 
+// A stored colour or class name is escaped where it meets the markup, so
+// that a hand-edited value cannot break the page; it is compared unescaped.
 void addInCodePieces(SettingsStore& store, TagSet& tags) {
   for (const auto tokenClass : TokenClasses) {
     OpenedKey key(store, inCodeKeyPath(tokenClass));
     if (!key) continue;
     auto pair = pairOf(tags, tokenClass);
     if (const auto color = store.readText("Color"); color != tags.DefaultColor) {
-      pair.wrap("<font color=\"" + attributeEscaped(color) + "\">", "</font>");
+      pair.wrap("<font color=\"" + escapeHtmlAttribute(color) + "\">", "</font>");
     }
     if (store.readFlag("Bold")) pair.wrap("<b>", "</b>");
     if (store.readFlag("Italic")) pair.wrap("<i>", "</i>");
@@ -80,7 +66,7 @@ void addStyleClasses(SettingsStore& store, TagSet& tags) {
   if (!key) return;
   for (const auto tokenClass : TokenClasses) {
     pairOf(tags, tokenClass)
-        .wrap("<span class=\"" + attributeEscaped(store.readText(storeName(tokenClass))) + "\">",
+        .wrap("<span class=\"" + escapeHtmlAttribute(store.readText(storeName(tokenClass))) + "\">",
               "</span>");
   }
   tags.StyleSheet = store.readText("Sheet");

@@ -18,9 +18,14 @@ bool KeyTreeStore::openKey(const std::string& path, bool create) {
   return true;
 }
 
-std::int32_t KeyTreeStore::readDword(const std::string& name) {
+const RegValue* KeyTreeStore::findOpenValue(const std::string& name) const {
   const RegKey* key = openPath_ ? tree_.findKey(*openPath_) : nullptr;
-  const RegValue* value = key ? key->findValue(name) : nullptr;
+  if (key == nullptr) throw failedToGetData(name);
+  return key->findValue(name);
+}
+
+std::int32_t KeyTreeStore::readDword(const std::string& name) {
+  const RegValue* value = findOpenValue(name);
   if (value == nullptr) throw failedToGetData(name);
   if (value->type != RegDword) throw invalidDataType(name);
   if (value->data.size() != 4) throw failedToGetData(name);
@@ -32,8 +37,7 @@ bool KeyTreeStore::readFlag(const std::string& name) { return readDword(name) !=
 std::int32_t KeyTreeStore::readInteger(const std::string& name) { return readDword(name); }
 
 std::string KeyTreeStore::readText(const std::string& name) {
-  const RegKey* key = openPath_ ? tree_.findKey(*openPath_) : nullptr;
-  const RegValue* value = key ? key->findValue(name) : nullptr;
+  const RegValue* value = findOpenValue(name);
   if (value == nullptr) return {};
   if (value->type != RegSz && value->type != RegExpandSz) throw invalidDataType(name);
   return value->data.substr(0, value->data.find('\0'));

@@ -37,6 +37,8 @@ protected:
   virtual void saveTree(const RegKeyTree& tree) = 0;
 
 private:
+  /// The named value of the open key, or null; no open key is a read error.
+  const RegValue* findOpenValue(const std::string& name) const;
   std::int32_t readDword(const std::string& name);
   void writeValue(const std::string& name, RegType type, std::string data);
 

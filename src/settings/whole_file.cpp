@@ -49,7 +49,8 @@ void writeAll(int fd, const std::string& bytes) {
 
 std::optional<std::string> readFileIfPresent(const std::string& path) {
   FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0 && errno == ENOENT) return std::nullopt;
+  // No file can stand below a missing folder or below a file.
+  if (file.get() < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::nullopt;
   if (file.get() < 0) raiseSystemError(errno);
   std::string bytes;
   char buffer[65536];

@@ -1,0 +1,239 @@
+#include "settings/reg_file_format.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const std::string Key = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings]";
+
+std::string fixture(const std::string& name) {
+  std::ifstream file(std::string(TESSALINE_SETTINGS_TEST_DATA) + "/" + name, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+/// The one value that a file of one key and one value line holds.
+RegValue parseOneValue(const std::string& valueLine) {
+  const auto tree = parseRegFile("REGEDIT4\r\n\r\n" + Key + "\r\n" + valueLine + "\r\n");
+  EXPECT_EQ(tree.keys().size(), 1u);
+  EXPECT_EQ(tree.keys()[0].values.size(), 1u);
+  return tree.keys()[0].values.at(0);
+}
+
+using namespace std::string_literals;
+
+struct AcceptedValue {
+  std::string line;
+  RegValue expected;
+};
+
+void PrintTo(const AcceptedValue& param, std::ostream* out) { *out << param.line; }
+
+class ValueForms : public testing::TestWithParam<AcceptedValue> {};
+
+TEST_P(ValueForms, ReadAsTheRegistryHoldsThem) {
+  EXPECT_EQ(parseOneValue(GetParam().line), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RegFileFormat, ValueForms,
+    testing::Values(
+        AcceptedValue{R"("Color"="000080")", {"Color", RegSz, "000080\0"s}},
+        AcceptedValue{R"("Sheet"="say \"hi\" in C:\\web\\")", {"Sheet", RegSz, "say \"hi\" in C:\\web\\\0"s}},
+        AcceptedValue{R"("Sheet"="a\b")", {"Sheet", RegSz, "a\\b\0"s}},
+        AcceptedValue{"\"Sheet\"=\"caf\xe9 \x80\xff\"", {"Sheet", RegSz, "caf\xe9 \x80\xff\0"s}},
+        AcceptedValue{R"("Color"="")", {"Color", RegSz, "\0"s}},
+        AcceptedValue{R"("TabSize"=dword:0000000a)", {"TabSize", RegDword, "\x0a\0\0\0"s}},
+        AcceptedValue{R"("TabSize"=DWORD:FFFFFFFB)", {"TabSize", RegDword, "\xfb\xff\xff\xff"s}},
+        AcceptedValue{R"("TabSize"=dword:7fffffff)", {"TabSize", RegDword, "\xff\xff\xff\x7f"s}},
+        AcceptedValue{R"("TabSize"=dword:5)", {"TabSize", RegDword, "\x05\0\0\0"s}},
+        AcceptedValue{R"("Sheet"=hex(2):25,41,25,00,42,00)", {"Sheet", RegExpandSz, "%A%\0B\0"s}},
+        AcceptedValue{R"("Sheet"=hex(2):)", {"Sheet", RegExpandSz, ""}},
+        AcceptedValue{R"("Sheet"=hex(1):41,0d,0a,42,00)", {"Sheet", RegSz, "A\r\nB\0"s}},
+        AcceptedValue{R"("Bold"=hex(4):01,00,00,00)", {"Bold", RegDword, "\x01\0\0\0"s}},
+        AcceptedValue{R"("Placement"=hex:2c,0,FF)", {"Placement", RegBinary, "\x2c\0\xff"s}},
+        AcceptedValue{R"("List"=hex(7):61,00,00)", {"List", 7, "a\0\0"s}},
+        AcceptedValue{"\"Sheet\"=hex(2):41,\\\r\n  42,\\\n  00", {"Sheet", RegExpandSz, "AB\0"s}},
+        AcceptedValue{R"(@="default")", {"", RegSz, "default\0"s}},
+        AcceptedValue{"  \"Color\" = \"00ff00\"\t", {"Color", RegSz, "00ff00\0"s}}));
+
+struct RejectedText {
+  std::string text;
+  int line;
+  std::string problem;
+};
+
+void PrintTo(const RejectedText& param, std::ostream* out) { *out << param.text; }
+
+class SyntaxErrors : public testing::TestWithParam<RejectedText> {};
+
+TEST_P(SyntaxErrors, NameTheLineAndTheProblem) {
+  try {
+    parseRegFile(GetParam().text);
+    FAIL() << "parsed";
+  } catch (const RegFileSyntaxError& error) {
+    EXPECT_EQ(error.line(), GetParam().line);
+    EXPECT_EQ(error.problem(), GetParam().problem);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RegFileFormat, SyntaxErrors,
+    testing::Values(
+        RejectedText{"", 1, "the file does not start with the line REGEDIT4"},
+        RejectedText{"Windows Registry Editor Version 5.00\r\n", 1,
+                     "the file does not start with the line REGEDIT4"},
+        RejectedText{"\x7f" "ELF\x02\x01\x01\0\0\0"s, 1,
+                     "the file does not start with the line REGEDIT4"},
+        RejectedText{"REGEDIT4\n\"Incode\"=dword:1\n", 2, "a value stands before the first [key]"},
+        RejectedText{"REGEDIT4\n\n[HKEY_CURRENT_USER\\Soft", 3, "the key name has no closing ]"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"Color\"=\"0000", 3, "the text has no closing quote"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"Col", 3, "the value name has no closing quote"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=\"x\" y\n", 3,
+                     "unexpected characters after the closing quote"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"\n", 3, "expected = after the value name"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=dword:123456789\n", 3,
+                     "dword: needs 1 to 8 hex digits"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=dword:\n", 3, "dword: needs 1 to 8 hex digits"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(2):4g\n", 3,
+                     "hex data needs bytes of two hex digits separated by commas"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(2):41,,42\n", 3,
+                     "hex data needs bytes of two hex digits separated by commas"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(x):41\n", 3, "hex( needs a hex type number and )"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(2)41\n", 3, "expected : after hex"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(2):41,\\\n", 3,
+                     "the data goes on past the end of the file"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=-\n", 3, "value deletions (=-) are not supported"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=true\n", 3,
+                     "expected \"text\", dword: or hex: after ="},
+        RejectedText{"REGEDIT4\n[-HKEY_CURRENT_USER\\Software]\n", 2,
+                     "expected a key name between [ and ]"},
+        RejectedText{"REGEDIT4\r\n\r\n" + Key + "\r\nIncode=1\r\n", 4,
+                     "expected a [key], a \"Name\"=value line, a ; comment or a blank line"}));
+
+TEST(RegFileFormat, LineEndsOfEveryKindReadAlike) {
+  const std::string lines[] = {"REGEDIT4", "", "; exported by hand", Key, "\"Incode\"=dword:00000001",
+                               "\"Sheet\"=hex(2):41,\\", "  00", ""};
+  std::string crlf, lf, cr;
+  for (const auto& line : lines) {
+    crlf += line + "\r\n";
+    lf += line + "\n";
+    cr += line + "\r";
+  }
+  const auto expected = parseRegFile(crlf);
+  ASSERT_EQ(expected.keys().size(), 1u);
+  EXPECT_EQ(expected.keys()[0].values.size(), 2u);
+  EXPECT_EQ(parseRegFile(lf), expected);
+  EXPECT_EQ(parseRegFile(cr), expected);
+}
+
+TEST(RegFileFormat, CommentEndingInBackslashDoesNotSwallowTheNextLine) {
+  const auto tree = parseRegFile("REGEDIT4\n" + Key + "\n; kept in C:\\\n\"Incode\"=dword:1\n");
+  EXPECT_NE(tree.keys()[0].findValue("Incode"), nullptr);
+}
+
+TEST(RegFileFormat, KeyNamedTwiceGathersValuesAndLaterValueWins) {
+  const auto tree = parseRegFile("REGEDIT4\n" + Key + "\n\"A\"=\"1\"\n\"B\"=\"2\"\n" +
+                                 "[hkey_current_user\\software\\korvane\\tessaline\\settings]\n" +
+                                 "\"a\"=\"3\"\n\"C\"=\"4\"\n");
+  ASSERT_EQ(tree.keys().size(), 1u);
+  const auto& values = tree.keys()[0].values;
+  ASSERT_EQ(values.size(), 3u);
+  EXPECT_EQ(values[0], (RegValue{"A", RegSz, "3\0"s}));
+  EXPECT_EQ(values[1].name, "B");
+  EXPECT_EQ(values[2].name, "C");
+}
+
+TEST(RegFileFormat, WritesAsARegistryEditorExports) {
+  RegKeyTree tree;
+  auto& key = tree.addKey("HKEY_CURRENT_USER\\Software\\Korvane");
+  key.setValue({"Quoted", RegSz, "say \"hi\" in C:\\web\0"s});
+  key.setValue({"Empty", RegSz, "\0"s});
+  key.setValue({"Minus", RegDword, dwordData(static_cast<std::uint32_t>(-5))});
+  key.setValue({"Largest", RegDword, dwordData(2147483647)});
+  key.setValue({"Broken", RegSz, "a\r\nb\0"s});
+  key.setValue({"Unended", RegSz, "ab"});
+  key.setValue({"Inner", RegSz, "a\0b\0"s});
+  key.setValue({"Expand", RegExpandSz, "%A%\0"s});
+  key.setValue({"Short", RegDword, "\x01\0"s});
+  key.setValue({"", RegSz, "default\0"s});
+  tree.addKey("HKEY_CURRENT_USER\\Software\\Korvane\\Empty");
+  EXPECT_EQ(formatRegFile(tree),
+            "REGEDIT4\r\n"
+            "\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Korvane]\r\n"
+            "\"Quoted\"=\"say \\\"hi\\\" in C:\\\\web\"\r\n"
+            "\"Empty\"=\"\"\r\n"
+            "\"Minus\"=dword:fffffffb\r\n"
+            "\"Largest\"=dword:7fffffff\r\n"
+            "\"Broken\"=hex(1):61,0d,0a,62,00\r\n"
+            "\"Unended\"=hex(1):61,62\r\n"
+            "\"Inner\"=hex(1):61,00,62,00\r\n"
+            "\"Expand\"=hex(2):25,41,25,00\r\n"
+            "\"Short\"=hex(4):01,00\r\n"
+            "@=\"default\"\r\n"
+            "\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Korvane\\Empty]\r\n"
+            "\r\n");
+}
+
+TEST(RegFileFormat, ParentsAreWrittenBeforeChildrenOtherwiseInTreeOrder) {
+  RegKeyTree tree;
+  tree.addKey("HKEY_CURRENT_USER\\A\\B\\C");
+  tree.addKey("HKEY_CURRENT_USER\\Z");
+  tree.addKey("HKEY_CURRENT_USER\\A");
+  tree.addKey("HKEY_CURRENT_USER\\A\\X");
+  tree.addKey("HKEY_CURRENT_USER\\a\\b");
+  std::vector<std::string> order;
+  for (const RegKey* key : tree.keysParentsFirst()) order.push_back(key->path);
+  EXPECT_EQ(order, (std::vector<std::string>{"HKEY_CURRENT_USER\\Z", "HKEY_CURRENT_USER\\A",
+                                             "HKEY_CURRENT_USER\\A\\X", "HKEY_CURRENT_USER\\a\\b",
+                                             "HKEY_CURRENT_USER\\A\\B\\C"}));
+}
+
+TEST(RegFileFormat, CreatedKeyBringsEveryMissingParentBelowTheHive) {
+  RegKeyTree tree;
+  tree.addKey("HKEY_CURRENT_USER\\Software");
+  tree.createKey("HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline");
+  std::vector<std::string> paths;
+  for (const auto& key : tree.keys()) paths.push_back(key.path);
+  EXPECT_EQ(paths, (std::vector<std::string>{"HKEY_CURRENT_USER\\Software",
+                                             "HKEY_CURRENT_USER\\Software\\Korvane",
+                                             "HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline"}));
+}
+
+TEST(RegFileFormat, EveryByteAndLongTextsSurviveARoundTrip) {
+  std::string allBytes;
+  for (int byte = 1; byte < 256; ++byte) allBytes += static_cast<char>(byte);
+  RegKeyTree tree;
+  auto& key = tree.addKey("HKEY_CURRENT_USER\\Software\\Korvane");
+  key.setValue({"AllBytes", RegSz, allBytes + '\0'});
+  key.setValue({"Megabyte", RegSz, std::string(1 << 20, 'x') + '\0'});
+  key.setValue({"MegabyteWithBreak", RegExpandSz, std::string(1 << 20, '\n') + '\0'});
+  key.setValue({"Binary", RegBinary, allBytes});
+  const auto text = formatRegFile(tree);
+  EXPECT_EQ(parseRegFile(text), tree);
+
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    ASSERT_EQ(line.back(), '\r');
+    line.pop_back();
+    if (line.find("=hex") != std::string::npos || line.starts_with("  ")) {
+      ASSERT_LE(line.size(), 80u) << line;
+    }
+  }
+}
+
+TEST(RegFileFormat, RegistryEditorExportIsWrittenBackByteForByte) {
+  const auto exported = fixture("exported.reg");
+  const auto tree = parseRegFile(exported);
+  EXPECT_EQ(tree.keys().size(), 10u);
+  EXPECT_EQ(formatRegFile(tree), exported);
+}
+
+}  // namespace

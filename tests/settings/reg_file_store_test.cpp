@@ -1,0 +1,180 @@
+#include "settings/reg_file_store.h"
+#include "settings/settings_io.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdlib>
+
+namespace {
+
+const std::string SettingsBlock = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings]";
+
+std::string errorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const std::runtime_error& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+/// Settings with every field set, so a round trip shows each value.
+HeldSettings sampleSettings() {
+  HeldSettings held;
+  held.Classes = ClassicSettings;
+  held.Classes[1].Underlined = true;
+  held.Classes[0].StyleClass = "pas-comment";
+  held.Classes[3].StyleClass = "say \"hi\" C:\\";
+  held.StyleSheet = "line one\r\nline two";
+  held.DefaultColor = "";
+  return held;
+}
+
+class RegFileStoreTest : public testing::Test {
+protected:
+  TempFolder folder;
+  std::string path = folder.file("Korvane/Tessaline.reg");
+  RegFileStore store{path};
+
+  void writeFile(const std::string& bytes) {
+    std::filesystem::create_directories(folder.path() / "Korvane");
+    writeBytes(path, bytes);
+  }
+};
+
+TEST_F(RegFileStoreTest, MissingFileIsAnEmptyStoreAndReadingMakesNothing) {
+  EXPECT_FALSE(store.openKey(SettingsKey, false));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "Korvane"));
+}
+
+TEST_F(RegFileStoreTest, WrittenSettingsReadBackInAFreshStore) {
+  const auto held = sampleSettings();
+  const DialogSettingsState state{FormattingMode::StyleSheets, -5, false};
+  WriteToRegistry(store, held, state);
+
+  RegFileStore reader(path);
+  HeldSettings loaded;
+  DialogSettingsState loadedState;
+  EXPECT_TRUE(LoadFromRegistry(reader, loaded, loadedState));
+  EXPECT_EQ(loaded, held);
+  EXPECT_EQ(loadedState.Mode, FormattingMode::StyleSheets);
+  EXPECT_EQ(loadedState.TabSize, -5);
+
+  const auto text = readBytes(path);
+  EXPECT_TRUE(text.starts_with("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n"));
+  EXPECT_NE(text.find("\"Sheet\"=hex(1):6c,69,6e,65,20,6f,6e,65,0d,0a,"), std::string::npos);
+  EXPECT_NE(text.find("\"TabSize\"=dword:fffffffb\r\n"), std::string::npos);
+  EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+}
+
+TEST_F(RegFileStoreTest, EveryOpenReadsTheFileAfresh) {
+  writeFile("REGEDIT4\n" + SettingsBlock + "\n\"TabSize\"=dword:00000004\n");
+  ASSERT_TRUE(store.openKey(SettingsKey, false));
+  EXPECT_EQ(store.readInteger("TabSize"), 4);
+  store.closeKey();
+  writeFile("REGEDIT4\n" + SettingsBlock + "\n\"TabSize\"=dword:00000008\n");
+  ASSERT_TRUE(store.openKey(SettingsKey, false));
+  EXPECT_EQ(store.readInteger("TabSize"), 8);
+}
+
+TEST_F(RegFileStoreTest, UnknownKeysAndValuesSurviveAWrite) {
+  writeFile("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n\"Keep\"=\"me\"\r\n\r\n" +
+            SettingsBlock + "\r\n\"Extra\"=hex:01,02\r\n\"TabSize\"=dword:00000009\r\n");
+  WriteToRegistry(store, sampleSettings(), DialogSettingsState{});
+  const auto text = readBytes(path);
+  EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Other]\r\n\"Keep\"=\"me\"\r\n"),
+            std::string::npos);
+  EXPECT_NE(text.find(SettingsBlock + "\r\n\"Extra\"=hex:01,02\r\n\"TabSize\"=dword:00000002\r\n"),
+            std::string::npos);
+}
+
+TEST_F(RegFileStoreTest, UnparseableFileFailsEveryReadAndIsKeptByTheNextWrite) {
+  const std::string broken = "REGEDIT4\r\n" + SettingsBlock + "\r\n\"Color\"=\"0000";
+  writeFile(broken);
+  const std::string message =
+      "Cannot read settings file '" + path + "', line 3: the text has no closing quote";
+  EXPECT_EQ(errorOf([&] { store.openKey(SettingsKey, false); }), message);
+  EXPECT_EQ(errorOf([&] { store.openKey(std::string(SettingsKey) + "\\Style", false); }), message);
+
+  WriteToRegistry(store, sampleSettings(), DialogSettingsState{});
+  EXPECT_EQ(readBytes(path + ".bak"), broken);
+  HeldSettings loaded;
+  DialogSettingsState state;
+  EXPECT_TRUE(LoadFromRegistry(store, loaded, state));
+}
+
+TEST_F(RegFileStoreTest, UnreadableFileNamesTheSystemsReason) {
+  std::filesystem::create_directories(path);
+  EXPECT_EQ(errorOf([&] { store.openKey(SettingsKey, false); }),
+            "Cannot read settings file '" + path + "': Is a directory");
+}
+
+TEST_F(RegFileStoreTest, WriteBelowARegularFileFailsWithTheSystemsReason) {
+  writeBytes(folder.file("Korvane"), "a file, not a folder");
+  EXPECT_EQ(errorOf([&] { WriteToRegistry(store, sampleSettings(), DialogSettingsState{}); }),
+            "Failed to set data for '" + path + "': Not a directory");
+}
+
+TEST_F(RegFileStoreTest, FailedWriteLeavesTheOldFileWhole) {
+  const std::string old = "REGEDIT4\r\n\r\n" + SettingsBlock + "\r\n\"TabSize\"=dword:00000004\r\n\r\n";
+  writeFile(old);
+  // A file-size limit below the new file's size makes the write itself fail.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit previous{};
+  ::getrlimit(RLIMIT_FSIZE, &previous);
+  rlimit tight = previous;
+  tight.rlim_cur = 200;
+  ::setrlimit(RLIMIT_FSIZE, &tight);
+  const auto error =
+      errorOf([&] { WriteToRegistry(store, sampleSettings(), DialogSettingsState{}); });
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+
+  EXPECT_EQ(error, "Failed to set data for '" + path + "': File too large");
+  EXPECT_EQ(readBytes(path), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "Korvane"),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST_F(RegFileStoreTest, RegistryEditorExportDroppedInPlaceReads) {
+  writeFile(readBytes(std::string(TESSALINE_SETTINGS_TEST_DATA) + "/exported.reg"));
+  HeldSettings held;
+  DialogSettingsState state;
+  ASSERT_TRUE(LoadFromRegistry(store, held, state));
+  EXPECT_EQ(held.Classes[0], (ClassAttributes{false, true, false, "008000", "pas-comment"}));
+  EXPECT_EQ(held.Classes[3], (ClassAttributes{false, false, true, "000080", "pas-string"}));
+  EXPECT_EQ(held.StyleSheet, "%USERPROFILE%\\Documents\\Web\\Styles\\delphi-source-listing.css");
+  EXPECT_EQ(state.Mode, FormattingMode::InCode);
+  EXPECT_EQ(state.TabSize, 4);
+}
+
+struct ConfigCase {
+  const char* xdgConfigHome;
+  const char* home;
+  std::string expected;
+};
+
+void PrintTo(const ConfigCase& param, std::ostream* out) { *out << param.expected; }
+
+class DefaultSettingsPath : public testing::TestWithParam<ConfigCase> {};
+
+TEST_P(DefaultSettingsPath, FollowsTheConfigFolder) {
+  const auto set = [](const char* name, const char* value) {
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
+  };
+  set("XDG_CONFIG_HOME", GetParam().xdgConfigHome);
+  set("HOME", GetParam().home);
+  EXPECT_EQ(defaultSettingsFilePath(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RegFileStore, DefaultSettingsPath,
+    testing::Values(ConfigCase{"/xdg", "/home/u", "/xdg/Korvane/Tessaline.reg"},
+                    ConfigCase{nullptr, "/home/u", "/home/u/.config/Korvane/Tessaline.reg"},
+                    ConfigCase{"", "/home/u", "/home/u/.config/Korvane/Tessaline.reg"},
+                    ConfigCase{"relative", "/home/u", "/home/u/.config/Korvane/Tessaline.reg"}));
+
+}  // namespace
