@@ -35,7 +35,6 @@ TForm4::TForm4(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* parent)
   setFixedSize(kClientSize);
 
   createElements();
-  centreOnDesktop(this);
 }
 
 bool TForm4::closing() const { return closing_; }
@@ -67,8 +66,9 @@ void TForm4::Label8Click() { openUrl_(kFeedbackUrl); }
 
 void TForm4::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!kept_) {
-    kept_ = true;
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    centreOnDesktop(this);
     keeper_.keep(this);
   }
 }

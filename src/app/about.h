@@ -31,6 +31,6 @@ class TForm4 : public QWidget {
 
   ActivationKeeper& keeper_;
   UrlOpener openUrl_;
-  bool kept_ = false;
+  bool shownBefore_ = false;
   bool closing_ = false;
 };

@@ -59,9 +59,11 @@ QLabel* placeImage(QWidget* parent, const char* name, const QPixmap& bitmap, QPo
 
 void centreOnDesktop(QWidget* window) {
   const QScreen* desktop = QGuiApplication::primaryScreen();
-  if (desktop != nullptr) {
-    window->move(desktop->availableGeometry().center() - window->rect().center());
-  }
+  if (desktop == nullptr) return;
+  // A window's position is that of its frame, known once it is shown.
+  QRect frame = window->frameGeometry();
+  frame.moveCenter(desktop->availableGeometry().center());
+  window->move(frame.topLeft());
 }
 
 QFrame* placeShape(QWidget* parent, const char* name, const QRect& bounds, const QColor& fill,

@@ -29,8 +29,8 @@ void paintOnWindowColour(QLabel* label, const QColor& textColour);
 /// An image at its place, as large as its bitmap.
 QLabel* placeImage(QWidget* parent, const char* name, const QPixmap& bitmap, QPoint at);
 
-/// Moves the window so that its middle is the middle of the primary screen's
-/// desktop.
+/// Moves the window so that the middle of it with its frame is the middle of
+/// the primary screen's desktop.
 void centreOnDesktop(QWidget* window);
 
 /// A filled rectangle with a one-pixel outline.

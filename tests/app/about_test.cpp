@@ -1,3 +1,4 @@
+#include <QCloseEvent>
 #include <QImage>
 #include <QPointer>
 #include <QStringList>
@@ -21,6 +22,7 @@ class AboutTest : public QObject {
   void closesOnlyByItsCloseBox();
   void holdsTheActivationUntilClosedEveryTime();
   void theNewerWindowHoldsTheActivation();
+  void theCloseHandlerLetsTheActivationGo();
 
  private:
   /// A new About window, shown as Help, About shows it.
@@ -170,6 +172,22 @@ void AboutTest::theNewerWindowHoldsTheActivation() {
   activateMainWindow();
   QTRY_COMPARE(QApplication::activeWindow(), older.data());
   older->close();
+}
+
+void AboutTest::theCloseHandlerLetsTheActivationGo() {
+  QPointer<TForm4> about = openAbout();
+  QVERIFY(QTest::qWaitForWindowActive(about));
+  QVERIFY(!about->closing());
+
+  // The handler alone, before the window is hidden: the activation that the
+  // closing hands on must go through.
+  QCloseEvent closing;
+  QApplication::sendEvent(about, &closing);
+  QVERIFY(about->closing());
+  activateMainWindow();
+  QTest::qWait(50);
+  QCOMPARE(QApplication::activeWindow(), mainWindow_);
+  about->close();
 }
 
 QTEST_MAIN(AboutTest)

@@ -50,9 +50,9 @@ inline void checkElement(const QWidget& window, const ExpectedElement& expected)
   QCOMPARE(font.bold(), expected.bold);
 }
 
-/// The window's middle is the middle of the primary screen's desktop.
+/// The middle of the window with its frame is the middle of the primary screen's desktop.
 inline void checkCentred(const QWidget& window) {
   const QPoint middle = window.screen()->availableGeometry().center();
-  QVERIFY(qAbs(window.geometry().center().x() - middle.x()) <= 1);
-  QVERIFY(qAbs(window.geometry().center().y() - middle.y()) <= 1);
+  QVERIFY(qAbs(window.frameGeometry().center().x() - middle.x()) <= 1);
+  QVERIFY(qAbs(window.frameGeometry().center().y() - middle.y()) <= 1);
 }
