@@ -90,30 +90,6 @@ TEST(MemoryStore, OnlyAKeyWithItsOwnBlockOpens) {
   EXPECT_EQ(store.tree().keys().size(), 1u);
 }
 
-TEST(MemoryStore, OpeningForWritingMakesEveryMissingKeyWithItsOwnBlock) {
-  MemoryStore store;
-  ASSERT_TRUE(store.openKey(std::string(SettingsKey) + "\\InCode\\Comment", true));
-  std::vector<std::string> paths;
-  for (const auto& key : store.tree().keys()) paths.push_back(key.path);
-  const std::string settings = "HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings";
-  EXPECT_EQ(paths, (std::vector<std::string>{
-                       "HKEY_CURRENT_USER\\Software", "HKEY_CURRENT_USER\\Software\\Korvane",
-                       "HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline", settings,
-                       settings + "\\InCode", settings + "\\InCode\\Comment"}));
-}
-
-TEST(MemoryStore, WritesKeepTheirOrderAndReplaceInPlace) {
-  MemoryStore store;
-  ASSERT_TRUE(store.openKey(SettingsKey, true));
-  store.writeText("B", "text");
-  store.writeFlag("A", true);
-  store.writeInteger("b", -5);
-  const auto& values = store.tree().findKey("HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings")->values;
-  ASSERT_EQ(values.size(), 2u);
-  EXPECT_EQ(values[0], (RegValue{"B", RegDword, "\xfb\xff\xff\xff"s}));
-  EXPECT_EQ(values[1], (RegValue{"A", RegDword, "\x01\0\0\0"s}));
-}
-
 TEST(MemoryStore, WriteWithoutAnOpenKeyFails) {
   MemoryStore store;
   try {
@@ -142,16 +118,6 @@ TEST(MemoryStore, BatchTakesEffectOnlyWhenCommitted) {
   }
   EXPECT_NE(store.tree().findKey("HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings"),
             nullptr);
-}
-
-TEST(MemoryStore, OpenedKeyClosesAlsoWhenAReadRaises) {
-  auto store = storeFrom(StoreText);
-  try {
-    OpenedKey key(store, SettingsKey);
-    store.readFlag("Bold");
-  } catch (const std::runtime_error&) {
-  }
-  EXPECT_THROW(store.readText("Text"), std::runtime_error);
 }
 
 }  // namespace

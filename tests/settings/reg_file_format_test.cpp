@@ -195,17 +195,6 @@ TEST(RegFileFormat, ParentsAreWrittenBeforeChildrenOtherwiseInTreeOrder) {
                                              "HKEY_CURRENT_USER\\A\\B\\C"}));
 }
 
-TEST(RegFileFormat, CreatedKeyBringsEveryMissingParentBelowTheHive) {
-  RegKeyTree tree;
-  tree.addKey("HKEY_CURRENT_USER\\Software");
-  tree.createKey("HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline");
-  std::vector<std::string> paths;
-  for (const auto& key : tree.keys()) paths.push_back(key.path);
-  EXPECT_EQ(paths, (std::vector<std::string>{"HKEY_CURRENT_USER\\Software",
-                                             "HKEY_CURRENT_USER\\Software\\Korvane",
-                                             "HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline"}));
-}
-
 TEST(RegFileFormat, EveryByteAndLongTextsSurviveARoundTrip) {
   std::string allBytes;
   for (int byte = 1; byte < 256; ++byte) allBytes += static_cast<char>(byte);

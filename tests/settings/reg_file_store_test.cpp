@@ -27,7 +27,7 @@ HeldSettings sampleSettings() {
   held.Classes = ClassicSettings;
   held.Classes[1].Underlined = true;
   held.Classes[0].StyleClass = "pas-comment";
-  held.Classes[3].StyleClass = "say \"hi\" C:\\";
+  held.Classes[3].StyleClass = "say \"hi\" C:\\ <&>";
   held.StyleSheet = "line one\r\nline two";
   held.DefaultColor = "";
   return held;
@@ -51,7 +51,8 @@ TEST_F(RegFileStoreTest, MissingFileIsAnEmptyStoreAndReadingMakesNothing) {
 }
 
 TEST_F(RegFileStoreTest, WrittenSettingsReadBackInAFreshStore) {
-  const auto held = sampleSettings();
+  auto held = sampleSettings();
+  held.Classes[2].StyleClass = std::string(1 << 20, 's');
   const DialogSettingsState state{FormattingMode::StyleSheets, -5, false};
   WriteToRegistry(store, held, state);
 

@@ -87,16 +87,6 @@ TEST(LoadFromRegistry, OnlyTheStyleKeyFindsSettingsButChoosesNoMode) {
   EXPECT_FALSE(state.LoadingFlag);
 }
 
-TEST(LoadFromRegistry, IncodeZeroChoosesStyleSheets) {
-  auto store = storeFrom(completeStoreText(
-      "\"Incode\"=dword:0\n\"TabSize\"=dword:fffffffb\n\"DefaultColor\"=\"000000\"\n", GoodNumber));
-  HeldSettings held;
-  DialogSettingsState state;
-  LoadFromRegistry(store, held, state);
-  EXPECT_EQ(state.Mode, FormattingMode::StyleSheets);
-  EXPECT_EQ(state.TabSize, -5);
-}
-
 struct StoppedLoad {
   const char* what;
   std::string settingsValues;
@@ -202,21 +192,6 @@ TEST(WriteToRegistry, ModeOtherThanInCodeWritesIncodeZeroAndIncodeFiveBecomesOne
   MemoryStore store;
   WriteToRegistry(store, HeldSettings{}, DialogSettingsState{});
   EXPECT_NE(formatRegFile(store.tree()).find("\"Incode\"=dword:00000000"), std::string::npos);
-}
-
-TEST(WriteToRegistry, LongAndOddTextsReadBackUnchanged) {
-  HeldSettings held;
-  held.StyleSheet = std::string(1 << 20, 's');
-  held.Classes[2].StyleClass = "a\"b\\c<&>";
-  held.Classes[1].Color = "00FF00";
-  held.DefaultColor = "";
-  MemoryStore store;
-  WriteToRegistry(store, held, DialogSettingsState{FormattingMode::InCode, -5, false});
-  HeldSettings loaded;
-  DialogSettingsState state;
-  LoadFromRegistry(store, loaded, state);
-  EXPECT_EQ(loaded, held);
-  EXPECT_EQ(state.TabSize, -5);
 }
 
 }  // namespace
