@@ -8,8 +8,11 @@
 
 namespace {
 
-using char_classes::isNumberRunChar;
 using char_classes::isWordChar;
+
+// Lambdas rather than function pointers, so that the run scans inline them.
+constexpr auto inNumberRun = [](char c) { return char_classes::isNumberRunChar(c); };
+constexpr auto inWord = [](char c) { return isWordChar(c); };
 
 /// Copies a code segment to out, with markup inserted at ascending
 /// positions; the text between two insertions is copied in one piece.
@@ -87,11 +90,11 @@ void appendMarkedCode(std::string_view code, const TagSet& tags, std::string& ou
     const bool startsNumberRun =
         c == '#' || c == '$' || (char_classes::isDigit(c) && !followsWordChar(code, pos));
     if (startsNumberRun) {
-      const std::size_t end = runEnd(code, pos + 1, isNumberRunChar);
+      const std::size_t end = runEnd(code, pos + 1, inNumberRun);
       writer.wrapNumberRun(pos, end);
       pos = end;
     } else if (char_classes::isLetter(c)) {
-      const std::size_t end = runEnd(code, pos + 1, isWordChar);
+      const std::size_t end = runEnd(code, pos + 1, inWord);
       if (!followsWordChar(code, pos) && isReservedWord(code.substr(pos, end - pos))) {
         writer.addReservedWord(pos, end);
       } else {

@@ -68,7 +68,8 @@ std::size_t appendCommentBody(std::string_view text, std::size_t begin, std::siz
 /// The end of the code segment that begins at begin.
 std::size_t codeEnd(std::string_view text, std::size_t begin) {
   std::size_t end = begin + 1;
-  while (end < text.size() && tokenStartAt(text, end) == TokenStart::Code) {
+  while (end < text.size() && (!mayOpenToken[static_cast<unsigned char>(text[end])] ||
+                               tokenStartAt(text, end) == TokenStart::Code)) {
     ++end;
   }
   return end;

@@ -4,9 +4,10 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
 
 namespace {
+
+using char_classes::toLower;
 
 constexpr std::size_t longestWord =
     std::ranges::max(ReservedWords, {}, &std::string_view::size).size();
@@ -15,12 +16,12 @@ constexpr std::size_t shortestWord =
 
 constexpr std::size_t slotCount = 256;
 
-constexpr std::size_t slotOf(std::string_view lowerWord) {
-  std::uint32_t hash = 2166136261u;
-  for (char c : lowerWord) {
-    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-  }
-  return hash % slotCount;
+/// A hash of a word of two or more characters, blind to case. Its factors
+/// put the 70 words into the table with at most two probes each.
+constexpr std::size_t slotOf(std::string_view word) {
+  const auto code = [](char c) { return static_cast<std::size_t>(toLower(c)); };
+  return (code(word[0]) * 12 + code(word[1]) * 36 + code(word.back()) * 7 + word.size()) %
+         slotCount;
 }
 
 /// An open-addressing table of the words, built at compile time.
@@ -36,18 +37,20 @@ constexpr std::array<std::string_view, slotCount> wordSlots = [] {
   return slots;
 }();
 
+bool equalsLowerWord(std::string_view word, std::string_view lowerWord) {
+  return word.size() == lowerWord.size() &&
+         std::equal(word.begin(), word.end(), lowerWord.begin(),
+                    [](char c, char lower) { return toLower(c) == lower; });
+}
+
 }  // namespace
 
 bool isReservedWord(std::string_view word) {
   if (word.size() < shortestWord || word.size() > longestWord) {
     return false;
   }
-  std::array<char, longestWord> lower{};
-  std::transform(word.begin(), word.end(), lower.begin(), char_classes::toLower);
-  const std::string_view lowerWord(lower.data(), word.size());
-  for (std::size_t slot = slotOf(lowerWord); !wordSlots[slot].empty();
-       slot = (slot + 1) % slotCount) {
-    if (wordSlots[slot] == lowerWord) {
+  for (std::size_t slot = slotOf(word); !wordSlots[slot].empty(); slot = (slot + 1) % slotCount) {
+    if (equalsLowerWord(word, wordSlots[slot])) {
       return true;
     }
   }
