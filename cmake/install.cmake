@@ -1,11 +1,9 @@
-# What `cmake --install` puts in place: the two programs, the desktop entry
-# and the program icon.
+# What `cmake --install` puts in place for the desktop: the program, its
+# entry and its icon.
 include(GNUInstallDirs)
 
+# tessaline-convert installs itself from src/cli.
 install(TARGETS tessaline RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(TARGET tessaline-convert)
-  install(TARGETS tessaline-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
 install(FILES ${CMAKE_SOURCE_DIR}/data/tessaline.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/src/app/art/icon.png
