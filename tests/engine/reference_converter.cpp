@@ -12,7 +12,7 @@ namespace {
 using char_classes::isDigit;
 using char_classes::isWordChar;
 
-/// Positions count from 1, as in the description of the algorithms.
+/// Positions count from 1 here, as the literal algorithms count them.
 using Positions = std::vector<int>;
 
 char at(const std::string& text, int pos) { return text[static_cast<std::size_t>(pos - 1)]; }
@@ -198,7 +198,7 @@ bool endsWith(const std::string& text, std::string_view suffix) {
 
 enum Kind { BraceComment = 1, StringLiteral = 2, LineComment = 3, Code = 4, ParenComment = 5 };
 
-/// The scanner's flags and per-line buffers, named as in the description.
+/// The character scan with its flags, its kinds list and its per-kind segment lists.
 class Scanner {
  public:
   explicit Scanner(const TagSet& tags) : tags_(tags) {}

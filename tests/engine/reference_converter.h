@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-/// A slow conversion that follows the documented algorithms step by step:
+/// A slow conversion that follows the algorithms literally, step by step:
 /// the ten-step character scan with its flags and segment lists, 70 whole-word
 /// searches per code segment, number marking that shifts a position list
 /// after each insertion, the merge of spans and the wrap tables. It carries

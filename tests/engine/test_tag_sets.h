@@ -15,6 +15,7 @@ struct Markup {
   std::string numberOpen, numberClose, stringsOpen, stringsClose;
 };
 
+/// A tag set with the given markup and tab size.
 inline TagSet withMarkup(const Markup& m, std::int32_t tabSize) {
   TagSet tags;
   tags.ReservedOpen = m.reservedOpen;
