@@ -22,8 +22,14 @@ void writePage(std::ostream& out, const std::string& titleHtml, const TagSet& ta
 PageWriter::PageWriter(std::ostream& out, const TagSet& tags) : out_(out), tags_(tags) {}
 
 void PageWriter::writeRow(std::string_view row) {
-  out_.write(row.data(), static_cast<std::streamsize>(row.size()));
-  out_.write(LineEnd.data(), static_cast<std::streamsize>(LineEnd.size()));
+  // Straight into the buffer: a page is millions of short rows, and the
+  // stream's per-call checks would cost more than the copying.
+  std::streambuf& buffer = *out_.rdbuf();
+  const auto length = static_cast<std::streamsize>(row.size());
+  const auto endLength = static_cast<std::streamsize>(LineEnd.size());
+  if (buffer.sputn(row.data(), length) != length ||
+      buffer.sputn(LineEnd.data(), endLength) != endLength)
+    out_.setstate(std::ios::badbit);
 }
 
 void PageWriter::writeHead(const std::string& titleHtml) {
