@@ -1,0 +1,557 @@
+#include "app/layout.h"
+#include "app/main_window.h"
+#include "app/pane.h"
+#include "engine/converter.h"
+#include "engine/source_lines.h"
+#include "message_box_answer.h"
+#include "output/file_name_rules.h"
+#include "output/get_tags.h"
+#include "output/page_writer.h"
+#include "scripted_dialogs.h"
+#include "settings/memory_store.h"
+#include "settings/settings_io.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+std::string readBytes(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void writeBytes(const QString& path, const std::string& bytes) {
+  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir base_;
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<MemoryStore> store_;
+  std::unique_ptr<ScriptedDialogs> dialogs_;
+  QStringList opened_;
+  std::unique_ptr<AppContext> context_;
+  std::unique_ptr<TForm1> window_;
+
+  QString path(const QString& name) const { return dir_->filePath(name); }
+  Pane* pane(const char* name) const { return window_->findChild<Pane*>(name); }
+  std::string paneBytes(const char* name) const { return std::string(pane(name)->text()); }
+  long caret(const char* name) const {
+    return pane(name)->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+  }
+
+  void makeWindow() {
+    window_ = std::make_unique<TForm1>(*context_);
+    window_->show();
+    activate();
+  }
+  void activate() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(window_.get(), key, modifiers);
+  }
+  void openFile(const QString& name) {
+    dialogs_->open.answers.push_back(DialogAnswer{path(name), 1});
+    press(Qt::Key_O, Qt::ControlModifier);
+  }
+  void saveAs(const QString& name, int filter) {
+    dialogs_->save.answers.push_back(DialogAnswer{path(name), filter});
+    press(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+  }
+  std::vector<std::string> converted(const std::vector<std::string>& lines) {
+    GetTags(*store_, context_->tags);
+    return Convert(lines, context_->tags);
+  }
+  /// The page of a source file's bytes, as the command-line converter writes it.
+  std::string expectedPage(const std::string& title, const std::string& source) {
+    return pageText(htmlTitle(title), context_->tags, converted(splitSourceLines(source)));
+  }
+  void useStyleSheet(const std::string& sheet) {
+    HeldSettings held;
+    held.StyleSheet = sheet;
+    held.DefaultColor = "000000";
+    DialogSettingsState state;
+    state.Mode = FormattingMode::StyleSheets;
+    WriteToRegistry(*store_, held, state);
+  }
+  void breakStore() {
+    SettingsWriteBatch batch(*store_);
+    {
+      OpenedKey key(*store_, SettingsKey, true);
+      store_->writeText("TabSize", "two");
+    }
+    batch.commit();
+  }
+  static QString caption(const QString& tail) {
+    return QStringLiteral("Korvane Software - Tessaline v1.0  |  ") + tail;
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(base_.isValid());
+    qputenv("XDG_CONFIG_HOME", base_.filePath("config").toUtf8());
+    qputenv("XDG_CACHE_HOME", base_.filePath("cache").toUtf8());
+    const QString runtime = base_.filePath("runtime");
+    QVERIFY(QDir().mkdir(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+  }
+
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    store_ = std::make_unique<MemoryStore>();
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+    opened_.clear();
+    context_ = std::make_unique<AppContext>(AppContext{
+        *store_, {}, {}, dialogs_->factory(), [this](const QString& a) { opened_ << a; }});
+    makeWindow();
+  }
+
+  void cleanup() { window_.reset(); }
+
+  void window_has_its_controls_menus_and_untitled_caption() {
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QCOMPARE(window_->findChild<QGroupBox*>("GroupBox1")->title(), QString(" Delphi Source "));
+    QCOMPARE(window_->findChild<QGroupBox*>("GroupBox2")->title(), QString(" HTML "));
+    QVERIFY(window_->findChild<QWidget*>("Panel1"));
+    QVERIFY(!pane("edSource")->isReadOnly());
+    QVERIFY(pane("edHTML")->isReadOnly());
+    QVERIFY(window_->outputFileName().empty());
+
+    const struct {
+      const char* name;
+      const char* menu;
+      const char* caption;
+      QKeySequence shortcut;
+    } items[] = {
+        {"Open1", "&File", "&Open...", QKeySequence("Ctrl+O")},
+        {"Save1", "&File", "&Save Output", QKeySequence("Ctrl+S")},
+        {"SaveAs1", "&File", "&Save Output As...", QKeySequence("Ctrl+Alt+S")},
+        {"Exit1", "&File", "&Exit", QKeySequence()},
+        {"Settings1", "&Options", "&Settings...", QKeySequence("F3")},
+        {"PreviewInBrowser1", "&Output", "&Preview in Browser", QKeySequence("F10")},
+        {"CopyoutputtoClipboard1", "&Output", "&Copy Output to Clipboard",
+         QKeySequence("Ctrl+Alt+C")},
+        {"Refresh1", "&Output", "&Convert / Refresh", QKeySequence("F5")},
+        {"Contents1", "&Help", "&Online Help", QKeySequence("F1")},
+        {"About1", "&Help", "&About", QKeySequence()},
+    };
+    for (const auto& item : items) {
+      auto* action = window_->findChild<QAction*>(item.name);
+      QVERIFY2(action, item.name);
+      QCOMPARE(action->text(), QString(item.caption));
+      QCOMPARE(action->shortcut(), item.shortcut);
+      QCOMPARE(action->shortcutContext(), Qt::ApplicationShortcut);
+      auto* menu = qobject_cast<QMenu*>(action->associatedObjects().value(0));
+      QVERIFY(menu);
+      QCOMPARE(menu->title(), QString(item.menu));
+    }
+  }
+
+  void open_fills_both_panes_with_carets_at_the_start() {
+    writeBytes(path("unit1.pas"), "unit Unit1;\r\n{ note }\r\nbegin x := 'a' end.\r\n");
+    openFile("unit1.pas");
+    QCOMPARE(dialogs_->open.shown, 1);
+    const FileDialogSpec& spec = dialogs_->open.made.value(0);
+    QCOMPARE(spec.filters.size(), 2);
+    QCOMPARE(spec.filters[0].description, QString("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"));
+    QCOMPARE(spec.filters[0].patterns, QStringList({"*.pas", "*.dpr", "*.dfm", "*.dpk"}));
+    QCOMPARE(spec.filters[1].description, QString("Text Files (*.txt)"));
+    QCOMPARE(spec.initialFilter, 1);
+
+    const std::vector<std::string> lines = {"unit Unit1;", "{ note }", "begin x := 'a' end."};
+    QCOMPARE(pane("edSource")->lines(), lines);
+    QCOMPARE(pane("edHTML")->lines(), converted(lines));
+    QCOMPARE(caret("edSource"), 0L);
+    QCOMPARE(caret("edHTML"), 0L);
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+  }
+
+  void open_cancelled_changes_nothing() {
+    writeBytes(path("a.pas"), "begin end.");
+    openFile("a.pas");
+    dialogs_->open.answers.push_back(std::nullopt);
+    press(Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(dialogs_->open.shown, 2);
+    QCOMPARE(paneBytes("edSource"), std::string("begin end.\n"));
+  }
+
+  void open_and_save_keep_every_byte_of_the_source_data() {
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("windows-1252") << QByteArray("x := '\xA0\xE9';\r\n// caf\xE9\r\n") << false;
+    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBFunit \xC3\xA9t\xC3\xA9;\n") << true;
+    QTest::newRow("nul bytes") << QByteArray("a\0b := 1;\n\0\n", 13) << true;
+    QTest::newRow("1 MB line") << (QByteArray(1 << 20, 'x') + "\nbegin") << true;
+    QTest::newRow("empty last line") << QByteArray("end.\n\n") << true;
+    QTest::newRow("only a line break") << QByteArray("\n") << true;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("lone cr") << QByteArray("a\rb\r") << true;
+    QTest::newRow("ctrl-z") << QByteArray(
+                                   "a\x1A rest\nb\n\x1A"
+                                   "c\n")
+                            << true;
+  }
+  void open_and_save_keep_every_byte_of_the_source() {
+    QFETCH(QByteArray, source);
+    QFETCH(bool, utf8);
+    const std::string bytes = source.toStdString();
+    writeBytes(path("in.pas"), bytes);
+    openFile("in.pas");
+    QCOMPARE(pane("edSource")->isUtf8(), utf8);
+    QCOMPARE(pane("edSource")->lines(), splitSourceLines(bytes));
+    saveAs("out", 2);
+    QCOMPARE(readBytes(path("out.html")), expectedPage("out", bytes));
+  }
+
+  void failed_open_keeps_both_panes() {
+    writeBytes(path("good.pas"), "begin end.");
+    openFile("good.pas");
+    saveAs("named", 2);
+    const std::string source = paneBytes("edSource");
+    const std::string html = paneBytes("edHTML");
+
+    SeenBox seen;
+    answerNextBox(QMessageBox::Ok, seen);
+    openFile("missing.pas");
+    QTRY_VERIFY(seen.shown);
+    activate();
+    QCOMPARE(seen.title, QString("Tessaline"));
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(seen.format, Qt::PlainText);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(seen.text,
+             "Cannot read file '" + path("missing.pas") + "': No such file or directory.");
+    QCOMPARE(paneBytes("edSource"), source);
+    QCOMPARE(paneBytes("edHTML"), html);
+    QVERIFY(window_->outputFileName().empty());
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+  }
+
+  void failed_conversion_keeps_both_panes() {
+    writeBytes(path("good.pas"), "begin end.");
+    openFile("good.pas");
+    const std::string html = paneBytes("edHTML");
+    breakStore();
+    writeBytes(path("other.pas"), "other");
+    SeenBox seen;
+    answerNextBox(QMessageBox::Ok, seen);
+    openFile("other.pas");
+    QTRY_VERIFY(seen.shown);
+    activate();
+    QCOMPARE(seen.title, QString("Tessaline"));
+    QCOMPARE(paneBytes("edSource"), std::string("begin end.\n"));
+    QCOMPARE(paneBytes("edHTML"), html);
+
+    SeenBox again;
+    answerNextBox(QMessageBox::Ok, again);
+    press(Qt::Key_F5);
+    QTRY_VERIFY(again.shown);
+    activate();
+    QCOMPARE(paneBytes("edHTML"), html);
+  }
+
+  void refresh_converts_what_was_typed() {
+    pane("edSource")->setFocus();
+    QTest::keyClicks(pane("edSource"), "begin");
+    QTest::keyClick(pane("edSource"), Qt::Key_Tab);
+    QTest::keyClicks(pane("edSource"), "{x} end");
+    const long sourceCaret = caret("edSource");
+    press(Qt::Key_F5);
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"begin\t{x} end"});
+    QCOMPARE(pane("edHTML")->lines(), converted({"begin\t{x} end"}));
+    QCOMPARE(caret("edSource"), sourceCaret);
+    QCOMPARE(caret("edHTML"), 0L);
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QCOMPARE(QApplication::focusWidget(), pane("edSource"));
+
+    pane("edHTML")->setFocus();
+    QTest::keyClick(pane("edHTML"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), pane("edHTML"));
+    QCOMPARE(pane("edHTML")->lines(), converted({"begin\t{x} end"}));
+  }
+
+  void empty_source_converts_to_nothing() {
+    press(Qt::Key_F5);
+    QVERIFY(pane("edHTML")->lines().empty());
+    writeBytes(path("empty.pas"), "");
+    openFile("empty.pas");
+    QVERIFY(pane("edSource")->lines().empty());
+    QVERIFY(pane("edHTML")->lines().empty());
+  }
+
+  void convert_for_the_settings_dialog_keeps_the_html_caret() {
+    writeBytes(path("a.pas"), "begin end;\nbegin end.");
+    openFile("a.pas");
+    pane("edHTML")->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 5);
+    useStyleSheet("site.css");
+    window_->convertSourceKeepingCaret();
+    QCOMPARE(caret("edHTML"), 5L);
+    QCOMPARE(pane("edHTML")->lines(), converted({"begin end;", "begin end."}));
+    QVERIFY(paneBytes("edHTML").find("<span") != std::string::npos);
+  }
+
+  void save_names_the_page_by_filter_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("html added") << "unit1" << 2 << "unit1.html";
+    QTest::newRow("htm kept") << "page.htm" << 2 << "page.htm";
+    QTest::newRow("all files") << "page" << 1 << "page";
+    QTest::newRow("htm added") << "page" << 3 << "page.htm";
+    QTest::newRow("shtml added") << "page" << 4 << "page.shtml";
+    QTest::newRow("case counts") << "PAGE.HTML" << 2 << "PAGE.HTML.html";
+    QTest::newRow("markup in name") << "a<b>&c" << 2 << "a<b>&c.html";
+  }
+  void save_names_the_page_by_filter() {
+    QFETCH(QString, typed);
+    QFETCH(int, filter);
+    QFETCH(QString, written);
+    writeBytes(path("s.pas"), "begin end.");
+    openFile("s.pas");
+    dialogs_->save.answers.push_back(DialogAnswer{path(typed), filter});
+    press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(window_->outputFileName(), path(written).toStdString());
+    QCOMPARE(window_->windowTitle(), caption(path(written)));
+    QCOMPARE(readBytes(path(written)), expectedPage(typed.toStdString(), "begin end."));
+  }
+
+  void save_asks_only_while_no_name_is_held() {
+    const FileDialogSpec spec = dialogs_->save.made.value(0);
+    QCOMPARE(spec.filters.size(), 4);
+    QCOMPARE(spec.filters[0].description, QString("All Files (*.*)"));
+    QCOMPARE(spec.filters[1].description, QString("HTML File (*.html)"));
+    QCOMPARE(spec.filters[2].description, QString("HTM File (*.htm)"));
+    QCOMPARE(spec.filters[3].description, QString("SSI File (*.shtml)"));
+    QCOMPARE(spec.initialFilter, 2);
+
+    dialogs_->save.answers.push_back(std::nullopt);
+    press(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(window_->outputFileName().empty());
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+
+    writeBytes(path("a.pas"), "begin end.");
+    openFile("a.pas");
+    dialogs_->save.answers.push_back(DialogAnswer{path("first"), 2});
+    press(Qt::Key_S, Qt::ControlModifier);
+    writeBytes(path("first.html"), "old");
+    press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs_->save.shown, 2);
+    QCOMPARE(readBytes(path("first.html")), expectedPage("first", "begin end."));
+
+    saveAs("second", 3);
+    press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs_->save.shown, 3);
+    QCOMPARE(window_->windowTitle(), caption(path("second.htm")));
+
+    dialogs_->save.answers.push_back(std::nullopt);
+    press(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(window_->outputFileName(), path("second.htm").toStdString());
+
+    openFile("a.pas");
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    dialogs_->save.answers.push_back(DialogAnswer{path("third"), 2});
+    press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs_->save.shown, 5);
+    QCOMPARE(window_->windowTitle(), caption(path("third.html")));
+  }
+
+  void added_extension_asks_before_replacing() {
+    writeBytes(path("unit1.html"), "old");
+    SeenBox no;
+    answerNextBox(QMessageBox::No, no);
+    saveAs("unit1", 2);
+    QTRY_VERIFY(no.shown);
+    activate();
+    QCOMPARE(no.title, QString("Tessaline"));
+    QCOMPARE(no.text, QString("unit1.html already exists.\nDo you want to replace it?"));
+    QCOMPARE(no.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(no.defaultButton, QMessageBox::No);
+    QCOMPARE(no.format, Qt::PlainText);
+    QCOMPARE(readBytes(path("unit1.html")), std::string("old"));
+    QVERIFY(window_->outputFileName().empty());
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+
+    SeenBox yes;
+    answerNextBox(QMessageBox::Yes, yes);
+    saveAs("unit1", 2);
+    QTRY_VERIFY(yes.shown);
+    activate();
+    QCOMPARE(readBytes(path("unit1.html")), expectedPage("unit1", ""));
+    QCOMPARE(window_->windowTitle(), caption(path("unit1.html")));
+  }
+
+  void failed_save_keeps_the_name_but_not_the_caption() {
+    saveAs("good", 2);
+    SeenBox seen;
+    answerNextBox(QMessageBox::Ok, seen);
+    saveAs("no-such-folder/page", 2);
+    QTRY_VERIFY(seen.shown);
+    activate();
+    QCOMPARE(seen.title, QString("Tessaline"));
+    QVERIFY(seen.text.contains(path("no-such-folder/page.html")));
+    QCOMPARE(window_->outputFileName(), path("no-such-folder/page.html").toStdString());
+    QCOMPARE(window_->windowTitle(), caption(path("good.html")));
+  }
+
+  void preview_in_code_mode_opens_the_page_without_a_warning() {
+    writeBytes(path("a.pas"), "begin end.");
+    openFile("a.pas");
+    press(Qt::Key_F10);
+    const QString preview = QString::fromStdString(window_->previewFileName());
+    QVERIFY(preview.endsWith("/TessalinePrev.html"));
+    QCOMPARE(opened_, QStringList{QUrl::fromLocalFile(preview).toString()});
+    QCOMPARE(readBytes(preview), pageText(PreviewTitle, context_->tags, converted({"begin end."})));
+    QVERIFY(readBytes(preview).find("<link") == std::string::npos);
+  }
+
+  void preview_in_style_sheet_mode_data() {
+    QTest::addColumn<QByteArray>("sheet");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("empty") << QByteArray("") << true;
+    QTest::newRow("one space") << QByteArray(" ") << true;
+    QTest::newRow("two spaces") << QByteArray("  ") << false;
+    QTest::newRow("chosen") << QByteArray("site.css") << false;
+  }
+  void preview_in_style_sheet_mode() {
+    QFETCH(QByteArray, sheet);
+    QFETCH(bool, warned);
+    useStyleSheet(sheet.toStdString());
+    press(Qt::Key_F5);
+    SeenBox seen;
+    if (warned) answerNextBox(QMessageBox::Ok, seen);
+    press(Qt::Key_F10);
+    if (warned) {
+      QTRY_VERIFY(seen.shown);
+      activate();
+      QCOMPARE(seen.title, QString("Warning"));
+      QCOMPARE(seen.icon, QMessageBox::Warning);
+      QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+      QCOMPARE(seen.format, Qt::PlainText);
+      QCOMPARE(seen.text, QString("You have not selected a style-sheet for this document.\n\r\n\r"
+                                  "The styles chosen will not be displayed correctly until you\n\r"
+                                  "select a style-sheet from the Settings page (F3)."));
+    }
+    QTRY_COMPARE(opened_.size(), 1);
+    QVERIFY(!seen.shown || warned);
+    const std::string page = readBytes(QString::fromStdString(window_->previewFileName()));
+    QVERIFY(page.find("<link rel=\"stylesheet\" href=\"" + sheet.toStdString() + "\"") !=
+            std::string::npos);
+  }
+
+  void settings_unreadable_at_start_leave_no_preview_place() {
+    window_.reset();
+    breakStore();
+    SeenBox atStart;
+    answerNextBox(QMessageBox::Ok, atStart);
+    makeWindow();
+    QVERIFY(atStart.shown);
+    QCOMPARE(atStart.title, QString("Tessaline"));
+    QVERIFY(window_->previewFileName().empty());
+
+    SeenBox atPreview;
+    answerNextBox(QMessageBox::Ok, atPreview);
+    press(Qt::Key_F10);
+    QTRY_VERIFY(atPreview.shown);
+    activate();
+    QVERIFY(opened_.isEmpty());
+  }
+
+  void copy_puts_the_lines_on_the_clipboard() {
+    writeBytes(path("a.pas"), "begin\n  x := 'caf\xE9';\nend.\n\n");
+    openFile("a.pas");
+    pane("edHTML")->SendScintilla(QsciScintillaBase::SCI_SETSEL, 3, 9);
+    press(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    std::string expected;
+    for (const std::string& line : converted({"begin", "  x := 'caf\xE9';", "end.", ""}))
+      expected += line + "\n";
+    expected.pop_back();
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromLatin1(expected.c_str()));
+    QVERIFY(!pane("edHTML")->hasSelectedText());
+    QCOMPARE(caret("edHTML"), 0L);
+
+    window_->findChild<QAction*>("Refresh1")->trigger();
+    writeBytes(path("empty.pas"), "");
+    openFile("empty.pas");
+    press(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+  }
+
+  void online_help_opens_the_help_page() {
+    press(Qt::Key_F1);
+    QCOMPARE(opened_, QStringList{"www.korvane.example/help/tessaline"});
+  }
+
+  void layout_follows_the_window_size() {
+    window_->showNormal();
+    for (const QSize size : {QSize(1015 + 2, 600), QSize(400, 300), QSize(900, 700)}) {
+      window_->resize(size);
+      const QWidget* panel = window_->findChild<QWidget*>("Panel1");
+      QTRY_COMPARE(panel->width(), window_->width());
+      const FormLayout expected = computeFormLayout(panel->width(), panel->height());
+      const QRect box = window_->findChild<QGroupBox*>("GroupBox2")->geometry();
+      QCOMPARE(box, QRect(expected.htmlBox.left, expected.htmlBox.top, expected.htmlBox.width,
+                          expected.htmlBox.height));
+      const QRect source = pane("edSource")->geometry();
+      QCOMPARE(source, QRect(20, 30, expected.source.width, expected.source.height));
+    }
+  }
+
+  void shortcuts_work_while_another_window_is_active() {
+    writeBytes(path("a.pas"), "begin end.");
+    openFile("a.pas");
+    QWidget other;
+    other.setWindowTitle("other");
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    pane("edSource")->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, 4UL, "end;");
+    QTest::keyClick(&other, Qt::Key_F5);
+    QCOMPARE(pane("edHTML")->lines(), converted({"begin end.", "end;"}));
+    QTest::keyClick(&other, Qt::Key_F1);
+    QCOMPARE(opened_.size(), 1);
+  }
+
+  void closing_deletes_the_preview_and_ends_the_program() {
+    press(Qt::Key_F10);
+    const QString preview = QString::fromStdString(window_->previewFileName());
+    QVERIFY(QFile::exists(preview));
+    QWidget other;
+    other.show();
+    QTimer::singleShot(0, this, [this] { window_->findChild<QAction*>("Exit1")->trigger(); });
+    QTimer failSafe;
+    failSafe.setSingleShot(true);
+    connect(&failSafe, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    failSafe.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(!QFile::exists(preview));
+  }
+
+  void closing_without_a_preview_raises_nothing() {
+    window_->close();
+    QVERIFY(!window_->isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

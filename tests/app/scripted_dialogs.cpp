@@ -1,0 +1,36 @@
+#include "scripted_dialogs.h"
+
+#include <stdexcept>
+
+namespace {
+
+class ScriptedDialog : public FileDialog {
+ public:
+  explicit ScriptedDialog(DialogScript& script) : script_(script) {}
+
+  bool execute() override {
+    ++script_.shown;
+    if (script_.answers.empty()) throw std::logic_error("a file dialog nobody expected");
+    const std::optional<DialogAnswer> answer = script_.answers.front();
+    script_.answers.pop_front();
+    if (!answer) return false;
+    confirmed_ = *answer;
+    return true;
+  }
+  QString fileName() const override { return confirmed_.fileName; }
+  int filterIndex() const override { return confirmed_.filter; }
+
+ private:
+  DialogScript& script_;
+  DialogAnswer confirmed_;
+};
+
+}  // namespace
+
+FileDialogFactory ScriptedDialogs::factory() {
+  return [this](QWidget*, const FileDialogSpec& spec) -> std::unique_ptr<FileDialog> {
+    DialogScript& script = spec.kind == FileDialogSpec::Kind::Save ? save : open;
+    script.made.append(spec);
+    return std::make_unique<ScriptedDialog>(script);
+  };
+}

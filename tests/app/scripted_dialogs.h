@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/file_dialog.h"
+
+#include <deque>
+#include <optional>
+
+/// What a scripted file dialog answers when shown: the confirmed file and
+/// filter, or nothing for Cancel.
+struct DialogAnswer {
+  QString fileName;
+  int filter = 1;
+};
+
+/// The answers of one kind of dialog, in order, and what was asked of it.
+struct DialogScript {
+  std::deque<std::optional<DialogAnswer>> answers;
+  QList<FileDialogSpec> made;
+  int shown = 0;
+};
+
+/// File dialogs that answer from scripts instead of asking a user.
+struct ScriptedDialogs {
+  DialogScript open;
+  DialogScript save;
+
+  /// The factory to hand to the window; the scripts must outlive it.
+  FileDialogFactory factory();
+};
