@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLineEdit>
+
+/// A one-line text box that tells when the focus leaves it for another
+/// control of its own window: Tab, Shift+Tab, a click or a shortcut. Losing
+/// the activation to another window or opening a context menu is not leaving.
+class TextBox : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit TextBox(QWidget* parent = nullptr);
+
+ signals:
+  /// The focus has moved from this box to another control of its window.
+  void left(Qt::FocusReason reason);
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+};
