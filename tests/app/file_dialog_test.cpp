@@ -1,0 +1,135 @@
+#include "app/main_window.h"
+#include "app/page_saver.h"
+#include "app/qt_file_dialog.h"
+
+#include <QAbstractProxyModel>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class FileDialogTest : public QObject {
+  Q_OBJECT
+
+private:
+  QTemporaryDir base_;
+  QString folder_;
+
+  static QComboBox* filterBox(QtFileDialog& dialog) {
+    return dialog.dialog().findChild<QComboBox*>("fileTypeCombo");
+  }
+  static QLineEdit* nameEdit(QtFileDialog& dialog) {
+    return dialog.dialog().findChild<QLineEdit*>("fileNameEdit");
+  }
+  static void chooseFilter(QtFileDialog& dialog, int index) {
+    filterBox(dialog)->setCurrentIndex(index);
+    emit filterBox(dialog)->activated(index);
+  }
+  /// The names the dialog lists in the test folder, sorted.
+  QStringList listed(QtFileDialog& dialog) const {
+    auto* proxy = dialog.dialog().proxyModel();
+    auto* files = qobject_cast<QFileSystemModel*>(proxy->sourceModel());
+    const QModelIndex root = proxy->mapFromSource(files->index(folder_));
+    QStringList names;
+    for (int row = 0; row < proxy->rowCount(root); ++row)
+      names << proxy->index(row, 0, root).data().toString();
+    names.sort();
+    return names;
+  }
+  /// Shows the dialog, types name, picks filter and confirms.
+  static bool confirm(QtFileDialog& dialog, const QString& name, int filter) {
+    QTimer::singleShot(50, [&dialog, name, filter] {
+      chooseFilter(dialog, filter);
+      nameEdit(dialog)->setText(name);
+      QMetaObject::invokeMethod(&dialog.dialog(), "accept");
+    });
+    return dialog.execute();
+  }
+
+private slots:
+  void initTestCase() {
+    QVERIFY(base_.isValid());
+    qputenv("XDG_CONFIG_HOME", base_.filePath("config").toUtf8());
+    folder_ = base_.filePath("files");
+    QVERIFY(QDir().mkdir(folder_));
+    for (const char* name : {"UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "notes.txt", "Makefile",
+                             "page.html", "readme.md", "x.pas.bak"}) {
+      QFile file(folder_ + '/' + name);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(folder_).mkdir("sub"));
+  }
+
+  void filters_show_their_descriptions_as_written() {
+    QtFileDialog open(nullptr, openDialogSpec());
+    QCOMPARE(open.dialog().nameFilters(),
+             QStringList({"All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)", "Text Files (*.txt)"}));
+    QCOMPARE(open.dialog().selectedNameFilter(),
+             QString("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"));
+    QVERIFY(open.dialog().testOption(QFileDialog::DontUseNativeDialog));
+    QCOMPARE(open.dialog().fileMode(), QFileDialog::ExistingFile);
+
+    QtFileDialog save(nullptr, saveDialogSpec());
+    QCOMPARE(save.dialog().nameFilters(), QStringList({"All Files (*.*)", "HTML File (*.html)",
+                                                       "HTM File (*.htm)", "SSI File (*.shtml)"}));
+    QCOMPARE(save.dialog().selectedNameFilter(), QString("HTML File (*.html)"));
+    QCOMPARE(save.dialog().acceptMode(), QFileDialog::AcceptSave);
+    QCOMPARE(save.filterIndex(), 2);
+  }
+
+  void listing_matches_the_real_patterns_ignoring_case() {
+    QtFileDialog open(nullptr, openDialogSpec());
+    open.dialog().setDirectory(folder_);
+    open.dialog().open();
+    QTRY_COMPARE(listed(open), QStringList({"UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "sub"}));
+    chooseFilter(open, 1);
+    QTRY_COMPARE(listed(open), QStringList({"notes.txt", "sub"}));
+    open.dialog().reject();
+
+    QtFileDialog save(nullptr, saveDialogSpec());
+    save.dialog().setDirectory(folder_);
+    save.dialog().open();
+    QTRY_COMPARE(listed(save), QStringList({"page.html", "sub"}));
+    chooseFilter(save, 0);
+    QTRY_COMPARE(listed(save), QStringList({"Makefile", "UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk",
+                                            "notes.txt", "page.html", "readme.md", "sub",
+                                            "x.pas.bak"}));
+    save.dialog().reject();
+  }
+
+  void reopens_with_the_name_and_filter_confirmed_last() {
+    QtFileDialog save(nullptr, saveDialogSpec());
+    save.dialog().setDirectory(folder_);
+    QVERIFY(confirm(save, "first", 2));
+    QCOMPARE(save.fileName(), folder_ + "/first");
+    QCOMPARE(save.filterIndex(), 3);
+
+    QString shownName;
+    int shownFilter = -1;
+    QTimer::singleShot(50, [&] {
+      shownName = nameEdit(save)->text();
+      shownFilter = filterBox(save)->currentIndex();
+      save.dialog().reject();
+    });
+    QVERIFY(!save.execute());
+    QCOMPARE(shownName, QString("first"));
+    QCOMPARE(shownFilter, 2);
+    QCOMPARE(save.fileName(), folder_ + "/first");
+  }
+
+  void all_files_keeps_the_typed_extension() {
+    QtFileDialog save(nullptr, saveDialogSpec());
+    save.dialog().setDirectory(folder_);
+    QVERIFY(confirm(save, "typed.htm", 0));
+    QCOMPARE(save.fileName(), folder_ + "/typed.htm");
+    QCOMPARE(save.filterIndex(), 1);
+  }
+};
+
+QTEST_MAIN(FileDialogTest)
+#include "file_dialog_test.moc"
