@@ -124,6 +124,7 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::FormActivate() {
+  if (ClosingFlag) return;
   raise();
   activateWindow();
   runHere([this] { loadSequence(); });
@@ -180,7 +181,7 @@ void TForm2::rbtnStylesClick() {
   if (LoadingFlag) return;
   const SettingsDialogControls& c = controls_;
   enableInCodeControls(false);
-  commitColours(c.ListBox1->currentRow());
+  commitColours(selectedPosition());
   c.edStyleSheet->setText(displayText(context_.held.StyleSheet));
   c.edStyleClass->setText(displayText(selectedClass().StyleClass));
   enableStyleControls(true);
@@ -244,7 +245,7 @@ void TForm2::LoadAttributes(const ClassAttributes& attributes) {
 }
 
 void TForm2::btnDefaultsClick() {
-  LoadAttributes(ClassicSettings[controls_.ListBox1->currentRow()]);
+  LoadAttributes(ClassicSettings[selectedPosition()]);
   for (int position = 0; position < TokenClassCount; ++position) {
     ClassAttributes& held = context_.held.Classes[position];
     const ClassAttributes& classic = ClassicSettings[position];
@@ -365,8 +366,8 @@ void TForm2::showRejection(const QString& message) {
   activateWindow();
 }
 
-ClassAttributes& TForm2::selectedClass() {
-  return context_.held.Classes[std::max(0, controls_.ListBox1->currentRow())];
-}
+int TForm2::selectedPosition() const { return std::max(0, controls_.ListBox1->currentRow()); }
+
+ClassAttributes& TForm2::selectedClass() { return context_.held.Classes[selectedPosition()]; }
 
 bool TForm2::inCodeMode() const { return controls_.rbtnInCode->isChecked(); }

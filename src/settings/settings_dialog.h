@@ -64,6 +64,8 @@ class TForm2 : public QDialog {
   void showDialogState(const DialogSettingsState& state);
   /// Shows a message box owned by this dialog and takes the activation back.
   void showRejection(const QString& message);
+  /// The list position of the class the controls show; the first when none.
+  int selectedPosition() const;
   ClassAttributes& selectedClass();
   bool inCodeMode() const;
 

@@ -116,12 +116,12 @@ SettingsDialogControls::SettingsDialogControls(QDialog& dialog) {
       place(new UpDownArrows(0, TabSizeLimit, FirstTabSize, output), "UpDown1", {116, 140, 17, 22});
   edTabSize = place(new TabSizeBox(*UpDown1, output), "edTabSize", {76, 140, 40, 22});
 
-  QGroupBox* attributes = groupBox(output, " Text Attributes ", {146, 56, 146, 112});
-  chkBold = place(attributeBox(attributes, "Bold", &QFont::setBold), "chkBold", {12, 24, 126, 22});
+  QGroupBox* attributes = groupBox(output, " Text Attributes ", {146, 56, 146, 150});
+  chkBold = place(attributeBox(attributes, "Bold", &QFont::setBold), "chkBold", {12, 30, 126, 22});
   chkItalic =
-      place(attributeBox(attributes, "Italic", &QFont::setItalic), "chkItalic", {12, 50, 126, 22});
+      place(attributeBox(attributes, "Italic", &QFont::setItalic), "chkItalic", {12, 66, 126, 22});
   chkUnderlined = place(attributeBox(attributes, "Underlined", &QFont::setUnderline),
-                        "chkUnderlined", {12, 76, 126, 22});
+                        "chkUnderlined", {12, 102, 126, 22});
 
   QGroupBox* colour = groupBox(output, " Color ", {304, 56, 148, 150});
   label(colour, "Hex:", {12, 26, 52, 22});
