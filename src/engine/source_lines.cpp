@@ -60,14 +60,16 @@ std::vector<std::string> splitSourceLines(std::string_view bytes) {
 }
 
 SourceLineReader::SourceLineReader(std::istream& in, std::size_t chunkSize)
-    : in_(in), chunk_(std::max<std::size_t>(chunkSize, 1)) {}
+    : in_(in),
+      chunkSize_(std::max<std::size_t>(chunkSize, 1)),
+      chunk_(new char[chunkSize_]) {}
 
 bool SourceLineReader::fill() {
   if (pos_ < end_) return true;
   pos_ = 0;
   end_ = 0;
   if (!in_.good()) return false;
-  in_.read(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+  in_.read(chunk_.get(), static_cast<std::streamsize>(chunkSize_));
   end_ = static_cast<std::size_t>(in_.gcount());
   return end_ > 0;
 }
@@ -84,8 +86,8 @@ bool SourceLineReader::next(std::string& line) {
     return false;
   }
   for (;;) {
-    const char* begin = chunk_.data() + pos_;
-    const char* end = chunk_.data() + end_;
+    const char* begin = chunk_.get() + pos_;
+    const char* end = chunk_.get() + end_;
     const char* stop = findLineTextEnd(begin, end);
     line.append(begin, stop);
     pos_ += static_cast<std::size_t>(stop - begin);
@@ -100,8 +102,8 @@ bool SourceLineReader::next(std::string& line) {
 
 void SourceLineReader::skipToLineBreak() {
   while (fill()) {
-    const char* begin = chunk_.data() + pos_;
-    const char* end = chunk_.data() + end_;
+    const char* begin = chunk_.get() + pos_;
+    const char* end = chunk_.get() + end_;
     const char* stop = std::find_if(begin, end, isLineBreak);
     pos_ += static_cast<std::size_t>(stop - begin);
     if (stop != end) return;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,8 @@ private:
   void consumeLineBreak();
 
   std::istream& in_;
-  std::vector<char> chunk_;
+  std::size_t chunkSize_;
+  std::unique_ptr<char[]> chunk_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   // A CR ended the last line; an LF right after it belongs to that break,

@@ -5,7 +5,6 @@
 #include <atomic>
 #include <cerrno>
 #include <streambuf>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,9 +14,7 @@
 /// failed write, so the error names it.
 class AtomicFile::Buffer : public std::streambuf {
 public:
-  explicit Buffer(int fd) : fd_(fd), bytes_(1 << 18) {
-    setp(bytes_.data(), bytes_.data() + bytes_.size());
-  }
+  explicit Buffer(int fd) : fd_(fd), bytes_(new char[Size]) { setp(bytes_.get(), bytes_.get() + Size); }
   ~Buffer() override { closeFile(); }
 
   /// The errno of the first failure, or 0.
@@ -54,12 +51,14 @@ private:
       else if (errno != EINTR)
         error_ = errno;
     }
-    setp(bytes_.data(), bytes_.data() + bytes_.size());
+    setp(bytes_.get(), bytes_.get() + Size);
     return error_ == 0;
   }
 
+  // Left uninitialised: a batch makes one buffer per page.
+  static constexpr std::size_t Size = 1 << 16;
   int fd_;
-  std::vector<char> bytes_;
+  std::unique_ptr<char[]> bytes_;
   int error_ = 0;
 };
 
