@@ -6,6 +6,7 @@
 #include "output/page_writer.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -40,6 +41,11 @@ void PageConverter::convertFile(const std::string& sourcePath, const std::string
 
 std::istream& openSource(const std::string& sourcePath, std::ifstream& file) {
   if (isStandardInput(sourcePath)) return std::cin;
+  // A folder opens like a file and fails only at its first read, after the
+  // page has begun.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(sourcePath, ignored))
+    throw fileError("read", sourcePath, EISDIR);
   file.open(sourcePath, std::ios::binary);
   if (!file.is_open()) throw fileError("read", sourcePath, errno);
   return file;

@@ -98,6 +98,14 @@ TEST_F(ConvertCliTest, UnreadableSourceFailsAndLeavesTheOutputAlone) {
   EXPECT_EQ(box.read("page.html"), "old page");
 }
 
+TEST_F(ConvertCliTest, FolderAsSourceWritesNothing) {
+  fs::create_directories(box.folder() / "folder.pas");
+  const CliRun run = box.run({"folder.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "tessaline-convert: Cannot read file 'folder.pas': Is a directory\n");
+}
+
 TEST_F(ConvertCliTest, UnwritableOutputNamesTheFile) {
   const CliRun run = box.run({"-o", "no/such/folder/page.html", "unit1.pas"});
   EXPECT_EQ(run.status, 1);
