@@ -16,12 +16,12 @@ namespace {
 
 /// Collects items in order and refuses a page that an earlier item takes.
 class PlanBuilder {
-public:
+ public:
   explicit PlanBuilder(const std::string& outputDir) : outputDir_(outputDir) {}
 
   void addSource(const fs::path& source, const fs::path& pageBelowDir) {
-    BatchItem item{source.string(), (outputDir_ / pageBelowDir).lexically_normal().string() + ".html",
-                   {}};
+    BatchItem item{
+        source.string(), (outputDir_ / pageBelowDir).lexically_normal().string() + ".html", {}};
     const auto [taken, isNew] = pageOwners_.try_emplace(item.page, item.source);
     if (!isNew)
       item.error = "Cannot convert '" + item.source + "': its page '" + item.page +
@@ -35,7 +35,7 @@ public:
 
   std::vector<BatchItem> take() { return std::move(items_); }
 
-private:
+ private:
   fs::path outputDir_;
   std::unordered_map<std::string, std::string> pageOwners_;
   std::vector<BatchItem> items_;

@@ -19,7 +19,7 @@ namespace {
 /// The batch's shared account: what is done, and the one writer of standard
 /// error while threads run.
 class BatchReport {
-public:
+ public:
   explicit BatchReport(std::size_t total) : total_(total), showProgress_(::isatty(2) == 1) {}
 
   void succeeded(const BatchItem& item) {
@@ -41,7 +41,7 @@ public:
     return result_;
   }
 
-private:
+ private:
   using Clock = std::chrono::steady_clock;
 
   void showProgress(const BatchItem& item) {
@@ -91,7 +91,8 @@ BatchResult runBatch(const std::vector<BatchItem>& items, const TagSet& tags, un
     }
   };
   std::vector<std::jthread> workers;
-  const std::size_t threads = std::clamp<std::size_t>(jobs, 1, std::max<std::size_t>(items.size(), 1));
+  const std::size_t threads =
+      std::clamp<std::size_t>(jobs, 1, std::max<std::size_t>(items.size(), 1));
   for (std::size_t t = 1; t < threads; ++t) workers.emplace_back(work);
   work();
   workers.clear();

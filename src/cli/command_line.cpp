@@ -14,14 +14,14 @@ std::variant<ConvertRequest, int> parseCommandLine(int argc, const char* const* 
                  "The source to convert (standard input when none or '-'); with -d, the files "
                  "and folders to convert")
       ->option_text("PATH ...");
-  auto* outputFile =
-      app.add_option("-o,--output", request.outputFile, "Write the page to OUT")->option_text("OUT");
+  auto* outputFile = app.add_option("-o,--output", request.outputFile, "Write the page to OUT")
+                         ->option_text("OUT");
   auto* lines = app.add_flag("--lines", request.linesOnly,
                              "Write only the converted lines, without the page around them")
-                   ->option_text(" ");
-  auto* title = app.add_option("--title", request.title,
-                               "The page title (default: the source's file name)")
-                   ->option_text("TEXT");
+                    ->option_text(" ");
+  auto* title =
+      app.add_option("--title", request.title, "The page title (default: the source's file name)")
+          ->option_text("TEXT");
   app.add_option("--settings", request.settingsFile,
                  "Read the settings from this REGEDIT4 file instead of the user's")
       ->option_text("FILE")

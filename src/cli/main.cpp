@@ -34,7 +34,8 @@ int convertOne(const ConvertRequest& request, const TagSet& tags) {
     return 0;
   }
   static std::vector<char> outputBuffer(1 << 18);
-  std::cout.rdbuf()->pubsetbuf(outputBuffer.data(), static_cast<std::streamsize>(outputBuffer.size()));
+  std::cout.rdbuf()->pubsetbuf(outputBuffer.data(),
+                               static_cast<std::streamsize>(outputBuffer.size()));
   std::ifstream file;
   converter.convert(openSource(source, file), source, std::cout, htmlTitle(title));
   if (!std::cout.flush()) throw std::runtime_error("Cannot write to standard output");
@@ -46,7 +47,8 @@ int convertMany(const ConvertRequest& request, const TagSet& tags) {
   std::error_code error;
   std::filesystem::create_directories(*request.outputDir, error);
   if (error) throw fileError("write", *request.outputDir, error.value());
-  const BatchResult result = runBatch(planBatch(request.inputs, *request.outputDir), tags, request.jobs);
+  const BatchResult result =
+      runBatch(planBatch(request.inputs, *request.outputDir), tags, request.jobs);
   std::cerr << result.converted << " converted, " << result.failed << " failed\n";
   return result.failed == 0 ? 0 : 1;
 }

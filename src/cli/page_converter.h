@@ -11,7 +11,7 @@
 /// Streams sources through the engine into pages, one line at a time, so
 /// memory stays bounded by the longest line. Holds a Converter: one per thread.
 class PageConverter {
-public:
+ public:
   /// With linesOnly, only the converted lines are written, each ending CR LF.
   PageConverter(const TagSet& tags, bool linesOnly);
 
@@ -25,7 +25,7 @@ public:
   void convertFile(const std::string& sourcePath, const std::string& pagePath,
                    const std::string& titleHtml);
 
-private:
+ private:
   const TagSet& tags_;
   bool linesOnly_;
   Converter converter_;

@@ -21,7 +21,7 @@ bool endsLineText(char c) {
 /// A read-only stream buffer over bytes held elsewhere, so a string can be
 /// read through SourceLineReader without a copy of it.
 class ByteViewBuffer : public std::streambuf {
-public:
+ public:
   explicit ByteViewBuffer(std::string_view bytes) {
     char* begin = const_cast<char*>(bytes.data());
     setg(begin, begin, begin + bytes.size());
@@ -60,9 +60,7 @@ std::vector<std::string> splitSourceLines(std::string_view bytes) {
 }
 
 SourceLineReader::SourceLineReader(std::istream& in, std::size_t chunkSize)
-    : in_(in),
-      chunkSize_(std::max<std::size_t>(chunkSize, 1)),
-      chunk_(new char[chunkSize_]) {}
+    : in_(in), chunkSize_(std::max<std::size_t>(chunkSize, 1)), chunk_(new char[chunkSize_]) {}
 
 bool SourceLineReader::fill() {
   if (pos_ < end_) return true;

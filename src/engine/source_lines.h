@@ -15,13 +15,13 @@ std::vector<std::string> splitSourceLines(std::string_view bytes);
 /// The same rules over a stream, one line at a time, so memory stays bounded
 /// by the longest line.
 class SourceLineReader {
-public:
+ public:
   /// Reads in chunks of chunkSize bytes (at least one).
   explicit SourceLineReader(std::istream& in, std::size_t chunkSize = 1 << 16);
   /// The next line into line; false at the end of the source.
   bool next(std::string& line);
 
-private:
+ private:
   /// Makes the chunk hold unread bytes; false when the stream has none left.
   bool fill();
   /// Moves past the rest of a line cut by a Ctrl+Z, up to its line break.

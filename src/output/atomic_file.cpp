@@ -13,8 +13,10 @@
 /// An output buffer over a file descriptor that keeps the reason of the first
 /// failed write, so the error names it.
 class AtomicFile::Buffer : public std::streambuf {
-public:
-  explicit Buffer(int fd) : fd_(fd), bytes_(new char[Size]) { setp(bytes_.get(), bytes_.get() + Size); }
+ public:
+  explicit Buffer(int fd) : fd_(fd), bytes_(new char[Size]) {
+    setp(bytes_.get(), bytes_.get() + Size);
+  }
   ~Buffer() override { closeFile(); }
 
   /// The errno of the first failure, or 0.
@@ -29,7 +31,7 @@ public:
     return closed;
   }
 
-protected:
+ protected:
   int overflow(int c) override {
     if (!drain()) return traits_type::eof();
     if (!traits_type::eq_int_type(c, traits_type::eof())) {
@@ -41,7 +43,7 @@ protected:
 
   int sync() override { return drain() ? 0 : -1; }
 
-private:
+ private:
   bool drain() {
     const char* next = pbase();
     while (error_ == 0 && next < pptr()) {

@@ -9,7 +9,7 @@
 /// whole new one. Destroyed before commit, it removes the temporary file.
 /// Failures raise std::runtime_error "Cannot write file '<name>': <reason>".
 class AtomicFile {
-public:
+ public:
   explicit AtomicFile(std::string fileName);
   ~AtomicFile();
   AtomicFile(const AtomicFile&) = delete;
@@ -20,7 +20,7 @@ public:
   /// Writes out what is buffered and puts the new file in place of the target.
   void commit();
 
-private:
+ private:
   class Buffer;
 
   [[noreturn]] void raise(int error) const;

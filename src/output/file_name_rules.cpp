@@ -17,10 +17,14 @@ std::string applyExtensionRule(const std::string& fileName, int selectedFilter) 
   for (std::string_view page : {".html", ".htm", ".shtml"})
     if (endsWith(fileName, page)) return fileName;
   switch (selectedFilter) {
-    case HtmlFilter: return fileName + ".html";
-    case HtmFilter: return fileName + ".htm";
-    case ShtmlFilter: return fileName + ".shtml";
-    default: return fileName;
+    case HtmlFilter:
+      return fileName + ".html";
+    case HtmFilter:
+      return fileName + ".htm";
+    case ShtmlFilter:
+      return fileName + ".shtml";
+    default:
+      return fileName;
   }
 }
 

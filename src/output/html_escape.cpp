@@ -7,13 +7,20 @@ std::string escaped(std::string_view text, bool quoteToo) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
       case '"':
         out += quoteToo ? "&quot;" : "\"";
         break;
-      default: out += c;
+      default:
+        out += c;
     }
   }
   return out;

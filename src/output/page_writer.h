@@ -15,13 +15,13 @@ inline constexpr const char* PreviewTitle = "&lt;&lt; Tessaline Preview &gt;&gt;
 /// written as it stands (see htmlTitle); the style-sheet link, in style-sheet
 /// mode, is attribute-escaped.
 class PageWriter {
-public:
+ public:
   PageWriter(std::ostream& out, const TagSet& tags);
   void writeHead(const std::string& titleHtml);
   void writeLine(const std::string& line);
   void writeTail();
 
-private:
+ private:
   void writeRow(std::string_view row);
 
   std::ostream& out_;

@@ -42,9 +42,9 @@ std::string CliSandbox::read(const fs::path& path) const {
 }
 
 CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& stdinFile) const {
-  std::string command = "cd " + shellQuoted(folder_.string()) + " && XDG_CONFIG_HOME=" +
-                        shellQuoted((folder_ / ".no-settings").string()) + " " +
-                        shellQuoted(TESSALINE_CONVERT);
+  std::string command = "cd " + shellQuoted(folder_.string()) +
+                        " && XDG_CONFIG_HOME=" + shellQuoted((folder_ / ".no-settings").string()) +
+                        " " + shellQuoted(TESSALINE_CONVERT);
   for (const std::string& arg : args) command += " " + shellQuoted(arg);
   command += " >.out 2>.err";
   command += stdinFile.empty() ? " </dev/null" : " <" + shellQuoted(stdinFile);

@@ -14,7 +14,7 @@ struct CliRun {
 /// A temporary folder for one test: the working folder of the runs, with an
 /// empty settings folder so the user's settings never leak in.
 class CliSandbox {
-public:
+ public:
   CliSandbox();
   ~CliSandbox();
 
@@ -27,6 +27,6 @@ public:
   /// folder) feeds standard input when given.
   CliRun run(const std::vector<std::string>& args, const std::string& stdinFile = "") const;
 
-private:
+ private:
   std::filesystem::path folder_;
 };

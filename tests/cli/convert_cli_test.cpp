@@ -44,7 +44,7 @@ std::string convertedLines(const std::string& bytes, const TagSet& tags) {
 }
 
 class ConvertCliTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override { box.write("unit1.pas", unitBytes); }
   CliSandbox box;
 };

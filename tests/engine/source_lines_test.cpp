@@ -18,6 +18,7 @@ struct LineCase {
   Lines lines;
 };
 
+// \032 is Ctrl+Z.
 const LineCase lineCases[] = {
     {"empty input has no lines", "", {}},
     {"last line without a break is kept", "a", {"a"}},
@@ -30,16 +31,19 @@ const LineCase lineCases[] = {
     {"lone CR at the end adds no line", "a\r", {"a"}},
     {"CR then CR LF", "a\r\r\nb", {"a", "", "b"}},
     {"LF CR is two breaks", "a\n\rb", {"a", "", "b"}},
-    {"Ctrl+Z drops the rest of its line", "ab\x1A" "cd\nef", {"ab", "ef"}},
-    {"Ctrl+Z rest dropped up to CR LF", "ab\x1A" "cd\r\nef", {"ab", "ef"}},
-    {"Ctrl+Z rest dropped up to a lone CR", "ab\x1A" "cd\ref", {"ab", "ef"}},
-    {"Ctrl+Z in the last line", "ab\x1A" "cd", {"ab"}},
-    {"two Ctrl+Z in one line", "ab\x1A\x1A" "c\nd", {"ab", "d"}},
-    {"Ctrl+Z at the start ends the file", "ab\n\x1A" "cd\nef", {"ab"}},
-    {"Ctrl+Z after CR LF ends the file", "ab\r\n\x1A\r\nef", {"ab"}},
-    {"Ctrl+Z first of all gives no lines", "\x1A" "ab", {}},
+    {"Ctrl+Z drops the rest of its line", "ab\032cd\nef", {"ab", "ef"}},
+    {"Ctrl+Z rest dropped up to CR LF", "ab\032cd\r\nef", {"ab", "ef"}},
+    {"Ctrl+Z rest dropped up to a lone CR", "ab\032cd\ref", {"ab", "ef"}},
+    {"Ctrl+Z in the last line", "ab\032cd", {"ab"}},
+    {"two Ctrl+Z in one line", "ab\032\032c\nd", {"ab", "d"}},
+    {"Ctrl+Z at the start ends the file", "ab\n\032cd\nef", {"ab"}},
+    {"Ctrl+Z after CR LF ends the file", "ab\r\n\032\r\nef", {"ab"}},
+    {"Ctrl+Z first of all gives no lines", "\032ab", {}},
     {"NUL bytes pass", "a\0b\n\0"s, {"a\0b"s, "\0"s}},
     {"high and control bytes pass", "\xff\xe9\t\x1b\x7f\n", {"\xff\xe9\t\x1b\x7f"}},
+    {"long runs of bytes beside the stops pass",
+     "\x80\xff\033\034\177 abcdefgh\031\x80\xff\033\034abcdefgh\n\032",
+     {"\x80\xff\033\034\177 abcdefgh\031\x80\xff\033\034abcdefgh"}},
 };
 
 class SourceLinesTest : public ::testing::TestWithParam<LineCase> {};
@@ -101,12 +105,13 @@ Lines referenceSplit(const std::string& bytes) {
 }
 
 TEST(SourceLineReaderTest, AgreesWithTheLiteralRulesOnRandomInput) {
-  const char alphabet[] = {'a', 'b', '\n', '\r', '\x1A', '\0'};
+  // Bytes next to the breaks and Ctrl+Z, and high bytes, test the eight-byte scan.
+  const char alphabet[] = {'a', '\n', '\r', '\x1A', '\0', '\x19', '\x1B', '\x80', '\xff'};
   unsigned seed = 12345;
   for (int round = 0; round < 2000; ++round) {
     std::string bytes;
     seed = seed * 1103515245 + 12345;
-    const std::size_t length = seed % 24;
+    const std::size_t length = seed % 40;
     for (std::size_t i = 0; i < length; ++i) {
       seed = seed * 1103515245 + 12345;
       bytes += alphabet[(seed >> 16) % sizeof alphabet];

@@ -44,9 +44,10 @@ TEST(PageWriterTest, InCodePageHasNoLinkRow) {
 }
 
 TEST(PageWriterTest, StyleSheetPageLinksTheSheet) {
-  EXPECT_EQ(pageText("unit1.pas", styleSheet("/css/pas.css"), {"x"}),
-            headWithLink("  <link rel=\"stylesheet\" href=\"/css/pas.css\" type=\"text/css\">\r\n") +
-                "x\r\n" + tail);
+  EXPECT_EQ(
+      pageText("unit1.pas", styleSheet("/css/pas.css"), {"x"}),
+      headWithLink("  <link rel=\"stylesheet\" href=\"/css/pas.css\" type=\"text/css\">\r\n") +
+          "x\r\n" + tail);
 }
 
 TEST(PageWriterTest, StyleSheetPageWithoutSheetHasAnEmptyHref) {
@@ -82,7 +83,7 @@ TEST(PageWriterTest, StreamsRowByRow) {
 }
 
 class SaveOutputTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     folder = fs::temp_directory_path() /
              ("tessaline-save-" + std::to_string(::getpid()) + "-" +
