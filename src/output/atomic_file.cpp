@@ -22,6 +22,12 @@ class AtomicFile::Buffer : public std::streambuf {
   /// The errno of the first failure, or 0.
   int error() const { return error_; }
 
+  /// Puts what was written on the disk; false (with error() set) when that fails.
+  bool syncFile() {
+    if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
+    return error_ == 0;
+  }
+
   /// Closes the file; false (with error() set) when that fails.
   bool closeFile() {
     if (fd_ < 0) return true;
@@ -77,7 +83,11 @@ std::string temporaryNameFor(const std::string& fileName) {
 
 }  // namespace
 
-AtomicFile::AtomicFile(std::string fileName) : fileName_(std::move(fileName)), stream_(nullptr) {
+AtomicFileError::AtomicFileError(const std::string& fileName, int error)
+    : std::runtime_error(fileError("write", fileName, error).what()), error_(error) {}
+
+AtomicFile::AtomicFile(std::string fileName, Sync sync)
+    : fileName_(std::move(fileName)), stream_(nullptr), sync_(sync) {
   int fd = -1;
   do {
     tempName_ = temporaryNameFor(fileName_);
@@ -99,9 +109,10 @@ AtomicFile::~AtomicFile() {
 
 void AtomicFile::commit() {
   stream_.flush();
+  if (sync_ == Sync::BeforeRename) buffer_->syncFile();
   if (!buffer_->closeFile() || buffer_->error() != 0) raise(buffer_->error());
   if (::rename(tempName_.c_str(), fileName_.c_str()) != 0) raise(errno);
   committed_ = true;
 }
 
-void AtomicFile::raise(int error) const { throw fileError("write", fileName_, error); }
+void AtomicFile::raise(int error) const { throw AtomicFileError(fileName_, error); }

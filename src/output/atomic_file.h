@@ -2,15 +2,33 @@
 
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <string>
+
+/// The failure of an AtomicFile: "Cannot write file '<name>': <reason>", with
+/// the system's error number, for callers that word the message their own way.
+class AtomicFileError : public std::runtime_error {
+ public:
+  AtomicFileError(const std::string& fileName, int error);
+  /// The errno value of the failure.
+  int error() const { return error_; }
+
+ private:
+  int error_;
+};
 
 /// A file written under a temporary name in its target's folder and renamed
 /// over the target by commit, so the target is either the old file or the
 /// whole new one. Destroyed before commit, it removes the temporary file.
-/// Failures raise std::runtime_error "Cannot write file '<name>': <reason>".
+/// Failures raise AtomicFileError.
 class AtomicFile {
  public:
-  explicit AtomicFile(std::string fileName);
+  /// Whether commit waits for the content to reach the disk before the rename:
+  /// worth it for a small file that must survive a crash, too slow for
+  /// thousands of pages.
+  enum class Sync { None, BeforeRename };
+
+  explicit AtomicFile(std::string fileName, Sync sync = Sync::None);
   ~AtomicFile();
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
@@ -29,5 +47,6 @@ class AtomicFile {
   std::string tempName_;
   std::unique_ptr<Buffer> buffer_;
   std::ostream stream_;
+  Sync sync_;
   bool committed_ = false;
 };

@@ -1,5 +1,6 @@
 #include "settings/reg_file_store.h"
 
+#include "output/atomic_file.h"
 #include "settings/reg_file_format.h"
 #include "settings/whole_file.h"
 
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <system_error>
 
 namespace {
@@ -27,6 +29,27 @@ std::string configFolder() {
 
 std::string readError(const std::string& path, const std::string& reason) {
   return "Cannot read settings file '" + path + "'" + reason;
+}
+
+std::runtime_error writeError(const std::string& path, int error) {
+  return std::runtime_error("Failed to set data for '" + path +
+                            "': " + std::generic_category().message(error));
+}
+
+/// Replaces the file at once, making its folder when missing. Settings are
+/// small, so they reach the disk before the new file takes the old one's place.
+void replaceFile(const std::string& path, const std::string& bytes) {
+  const auto folder = std::filesystem::path(path).parent_path();
+  std::error_code folderError;
+  if (!folder.empty()) std::filesystem::create_directories(folder, folderError);
+  if (folderError) throw writeError(path, folderError.value());
+  try {
+    AtomicFile file(path, AtomicFile::Sync::BeforeRename);
+    file.stream() << bytes;
+    file.commit();
+  } catch (const AtomicFileError& error) {
+    throw writeError(path, error.error());
+  }
 }
 
 }  // namespace
@@ -67,14 +90,7 @@ RegKeyTree RegFileStore::loadTreeForWriting() {
 }
 
 void RegFileStore::saveTree(const RegKeyTree& tree) {
-  const auto replace = [](const std::string& path, const std::string& bytes) {
-    try {
-      replaceFileAtomically(path, bytes);
-    } catch (const std::system_error& error) {
-      throw std::runtime_error("Failed to set data for '" + path + "': " + error.code().message());
-    }
-  };
-  if (unparseable_) replace(path_ + ".bak", *unparseable_);
-  replace(path_, formatRegFile(tree));
+  if (unparseable_) replaceFile(path_ + ".bak", *unparseable_);
+  replaceFile(path_, formatRegFile(tree));
   unparseable_.reset();
 }
