@@ -1,6 +1,6 @@
 #include "random_source.h"
 
-#include "engine/reserved_words.h"
+#include "reference_converter.h"
 
 #include <array>
 #include <string_view>
@@ -19,7 +19,10 @@ constexpr auto fragments = std::to_array<std::string_view>(
      ";",       "_",          "&lt;",   ":=",        ".",
      ",",       "\x80",       "\xE9",   "\xFF",      "x<>nil",
      "'it''s'", "\r",         "{ a }",  "(* b *)",   "end else begin",
-     "a&b",     "Button12",   "a#1"});
+     "a&b",     "Button12",   "a#1",     "(**)",      "(*)*)",
+     "$and",    "#begin",     "and$",    "nil>",      "<1",
+     "&amp;",   "'//'",       "}'",      "*)'",       "{ (* }",
+     "(* { *)", "{}",         "0",       "1_2"});
 
 std::string randomCase(std::string_view word, std::mt19937& random) {
   std::string cased(word);
@@ -34,8 +37,10 @@ std::string randomCase(std::string_view word, std::mt19937& random) {
 std::string randomFragment(std::mt19937& random) {
   switch (random() % 8) {
     case 0:
-    case 1:
-      return randomCase(ReservedWords[random() % ReservedWords.size()], random);
+    case 1: {
+      const std::vector<std::string>& words = referenceReservedWords();
+      return randomCase(words[random() % words.size()], random);
+    }
     case 2: {
       // Any byte but the line break the lines were split on.
       const char byte = static_cast<char>(random() % 255 + 1);
@@ -51,7 +56,9 @@ std::string randomFragment(std::mt19937& random) {
 std::vector<std::string> randomSourceLines(std::mt19937& random) {
   std::vector<std::string> lines(random() % 6 + 1);
   for (std::string& line : lines) {
-    for (unsigned count = random() % 16; count > 0; --count) {
+    // Now and then a long line, where shifted positions run far.
+    const unsigned most = random() % 50 == 0 ? 400 : 16;
+    for (unsigned count = random() % most; count > 0; --count) {
       line += randomFragment(random);
     }
   }

@@ -1,16 +1,28 @@
 #include "reference_converter.h"
 
-#include "engine/char_classes.h"
-#include "engine/reserved_words.h"
-
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
 
 namespace {
 
-using char_classes::isDigit;
-using char_classes::isWordChar;
+// The reference keeps its own word list and character tests, so that a fault
+// in the engine's table or tests cannot hide by being shared.
+constexpr std::string_view reservedWordList =
+    "and, array, as, asm, automated, begin, case, class, const, constructor, destructor, "
+    "dispinterface, div, do, downto, else, end, except, exports, file, finalization, finally, "
+    "for, function, goto, if, implementation, in, inherited, initialization, inline, interface, "
+    "is, label, library, mod, nil, not, object, of, on, or, out, packed, private, procedure, "
+    "program, property, protected, public, published, raise, record, repeat, resourcestring, "
+    "set, shl, shr, string, then, threadvar, to, try, type, unit, until, uses, var, while, with";
+
+bool isLetter(char c) { return ('A' <= c && c <= 'Z') || ('a' <= c && c <= 'z'); }
+
+bool isDigit(char c) { return '0' <= c && c <= '9'; }
+
+bool isLetterOrDigit(char c) { return isLetter(c) || isDigit(c); }
+
+char upperCase(char c) { return 'a' <= c && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 /// Positions count from 1 here, as the literal algorithms count them.
 using Positions = std::vector<int>;
@@ -24,7 +36,7 @@ void insertAt(std::string& text, int pos, const std::string& inserted) {
 }
 
 std::string upperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), char_classes::toUpper);
+  std::transform(text.begin(), text.end(), text.begin(), [](char c) { return upperCase(c); });
   return text;
 }
 
@@ -72,8 +84,8 @@ Positions AddTag(const std::string& segment, std::string_view word) {
   for (std::size_t hit; (hit = upperSegment.find(upperWord, from)) != std::string::npos;) {
     const int p = static_cast<int>(hit) + 1;
     const int e = p + length(upperWord);
-    const bool startsWord = p == 1 || !isWordChar(at(segment, p - 1));
-    const bool endsWord = e > length(segment) || !isWordChar(at(segment, e));
+    const bool startsWord = p == 1 || !isLetterOrDigit(at(segment, p - 1));
+    const bool endsWord = e > length(segment) || !isLetterOrDigit(at(segment, e));
     if (startsWord && endsWord) {
       found.push_back(p);
       found.push_back(e);
@@ -89,7 +101,7 @@ bool HasAlphaNeighbours(const std::string& text, int pos, bool checkBefore, bool
   // Only the neighbours are turned to upper case: the whole text would make
   // number marking cubic on the fuzzer's long lines.
   const auto isAlpha = [&text](int neighbour) {
-    return isWordChar(char_classes::toUpper(at(text, neighbour)));
+    return isLetterOrDigit(upperCase(at(text, neighbour)));
   };
   const bool before = checkBefore && pos > 1 && isAlpha(pos - 1);
   const bool after = checkAfter && pos < length(text) && isAlpha(pos + 1);
@@ -117,7 +129,8 @@ std::string TagNumbers(std::string segment, const std::string& open, const std::
     if ((isDigit(c) && !HasAlphaNeighbours(segment, k, true, false)) || c == '#' || c == '$') {
       const int s = k;
       ++k;
-      while (k <= length(segment) && char_classes::isNumberRunChar(at(segment, k))) {
+      while (k <= length(segment) &&
+             (isDigit(at(segment, k)) || at(segment, k) == '#' || at(segment, k) == '$')) {
         ++k;
       }
       insertAt(segment, s, open);
@@ -126,7 +139,8 @@ std::string TagNumbers(std::string segment, const std::string& open, const std::
       insertAt(segment, k, close);
       // Mended: a span that starts where NumberClose goes moves behind it.
       shift(positions, length(close), [k](int p) { return p >= k; });
-      k += length(close);
+      // The character that ended the run is not looked at again.
+      k += length(close) + 1;
     } else {
       ++k;
     }
@@ -171,7 +185,7 @@ void RemoveDuplicates(Positions& positions, const std::string& segment) {
 
 std::string markCode(std::string segment, const TagSet& tags) {
   Positions positions;
-  for (std::string_view word : ReservedWords) {
+  for (const std::string& word : referenceReservedWords()) {
     const Positions found = AddTag(segment, word);
     positions.insert(positions.end(), found.begin(), found.end());
   }
@@ -397,6 +411,19 @@ class Scanner {
 };
 
 }  // namespace
+
+const std::vector<std::string>& referenceReservedWords() {
+  static const std::vector<std::string> words = [] {
+    std::vector<std::string> list;
+    for (std::size_t begin = 0; begin < reservedWordList.size();) {
+      const std::size_t comma = std::min(reservedWordList.find(", ", begin), reservedWordList.size());
+      list.emplace_back(reservedWordList.substr(begin, comma - begin));
+      begin = comma + 2;
+    }
+    return list;
+  }();
+  return words;
+}
 
 std::vector<std::string> referenceConvert(const std::vector<std::string>& lines,
                                           const TagSet& tags) {

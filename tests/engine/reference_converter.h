@@ -14,3 +14,7 @@
 /// continuation). The tests compare the fast engine with it.
 std::vector<std::string> referenceConvert(const std::vector<std::string>& lines,
                                           const TagSet& tags);
+
+/// The 70 reserved words in the order of the written list, kept apart from
+/// the engine's table so that the two can be compared.
+const std::vector<std::string>& referenceReservedWords();
