@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/about.h"
 #include "app/activation_keeper.h"
 #include "app/busy_cursor.h"
 #include "app/credits.h"
@@ -15,6 +16,7 @@
 #include "engine/source_lines.h"
 #include "output/get_tags.h"
 #include "output/page_writer.h"
+#include "settings/settings_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +26,7 @@
 #include <QUrl>
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -83,7 +86,9 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  for (const QPointer<QWidget>& window : std::as_const(ownWindows_)) delete window.data();
+}
 
 void TForm1::createControls() {
   panel1_ = new QFrame(this);
@@ -229,9 +234,26 @@ void TForm1::writePageAndName() {
 
 void TForm1::Exit1Click() { close(); }
 
-void TForm1::Settings1Click() {}
+void TForm1::Settings1Click() {
+  if (settingsDialog_ && settingsDialog_->isVisible()) {
+    // The dialog brought forward holds the activation, even over a newer
+    // About window.
+    keeper_->keep(settingsDialog_);
+    settingsDialog_->raise();
+    settingsDialog_->activateWindow();
+    return;
+  }
+  settingsDialog_ = new TForm2(context_, *keeper_, [this] { convertSourceKeepingCaret(); });
+  showOwnWindow(settingsDialog_);
+}
 
-void TForm1::About1Click() {}
+void TForm1::About1Click() { showOwnWindow(new TForm4(*keeper_, context_.openUrl)); }
+
+void TForm1::showOwnWindow(QWidget* window) {
+  ownWindows_.removeIf([](const QPointer<QWidget>& open) { return open.isNull(); });
+  ownWindows_.append(window);
+  window->show();
+}
 
 void TForm1::PreviewInBrowser1Click() { PreviewInBrowser(); }
 

@@ -3,7 +3,9 @@
 #include "app/app_context.h"
 #include "app/page_saver.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,12 +14,13 @@ class ActivationKeeper;
 class Pane;
 class QFrame;
 class QGroupBox;
+class TForm2;
 
 /// The main window: the Delphi source on the left, its HTML on the right,
 /// and the menu bar that reaches every command of the program.
 class TForm1 : public QMainWindow {
   Q_OBJECT
-public:
+ public:
   /// Creates the window hidden; FormCreate runs now.
   explicit TForm1(AppContext& context, QWidget* parent = nullptr);
   ~TForm1() override;
@@ -37,26 +40,27 @@ public:
   /// while the window was created.
   const std::string& previewFileName() const { return previewFileName_; }
 
-public slots:
+ public slots:
   void Open1Click();
   void Save1Click();
   void SaveAs1Click();
   void Exit1Click();
-  /// Options > Settings: opens the settings dialog once it is wired in.
+  /// Options > Settings: a new settings dialog, shown without blocking; one
+  /// that is still open is brought to the front instead.
   void Settings1Click();
   void PreviewInBrowser1Click();
   void CopyoutputtoClipboard1Click();
   void Refresh1Click();
   void Contents1Click();
-  /// Help > About: opens the About window once it is wired in.
+  /// Help > About: a new About window each time, shown without blocking.
   void About1Click();
 
-protected:
+ protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
-private:
+ private:
   void createControls();
   void createMenus();
   void FormCreate();
@@ -69,6 +73,8 @@ private:
   std::vector<std::string> convertLines(const std::vector<std::string>& lines);
   void writePageAndName();
   void showCaption();
+  /// Shows a window that belongs to no other and is deleted when this one is.
+  void showOwnWindow(QWidget* window);
 
   AppContext& context_;
   ActivationKeeper* keeper_;
@@ -80,6 +86,10 @@ private:
   std::unique_ptr<FileDialog> openDialog_;
   PageSaver saver_;
   std::string previewFileName_;
+  QPointer<TForm2> settingsDialog_;
+  /// The settings dialogs and About windows still open: they close with the
+  /// program, and they refer to this window's activation keeper.
+  QList<QPointer<QWidget>> ownWindows_;
 };
 
 /// The open dialog's make-up: the Delphi files first, then text files.

@@ -1,8 +1,9 @@
-#include "app/layout.h"
 #include "app/main_window.h"
+#include "app/layout.h"
 #include "app/pane.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
+#include "event_loop_run.h"
 #include "message_box_answer.h"
 #include "output/file_name_rules.h"
 #include "output/get_tags.h"
@@ -10,17 +11,16 @@
 #include "scripted_dialogs.h"
 #include "settings/memory_store.h"
 #include "settings/settings_io.h"
+#include "user_folders.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -122,11 +122,7 @@ class MainWindowTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(base_.isValid());
-    qputenv("XDG_CONFIG_HOME", base_.filePath("config").toUtf8());
-    qputenv("XDG_CACHE_HOME", base_.filePath("cache").toUtf8());
-    const QString runtime = base_.filePath("runtime");
-    QVERIFY(QDir().mkdir(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    QVERIFY(useUserFoldersIn(base_));
   }
 
   void init() {
@@ -527,12 +523,8 @@ class MainWindowTest : public QObject {
     QVERIFY(QFile::exists(preview));
     QWidget other;
     other.show();
-    QTimer::singleShot(0, this, [this] { window_->findChild<QAction*>("Exit1")->trigger(); });
-    QTimer failSafe;
-    failSafe.setSingleShot(true);
-    connect(&failSafe, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    failSafe.start(10000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(runEventLoopStartingWith([this] { window_->findChild<QAction*>("Exit1")->trigger(); }),
+             0);
     QVERIFY(!window_->isVisible());
     QVERIFY(!QFile::exists(preview));
   }

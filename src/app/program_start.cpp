@@ -1,0 +1,16 @@
+#include "app/program_start.h"
+
+#include "app/art.h"
+
+#include <QApplication>
+
+void prepareApplication() {
+  // Not the display name: X11 would append it to every window title.
+  QApplication::setApplicationName(QStringLiteral("Tessaline"));
+  QApplication::setWindowIcon(programIcon());
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+ProgramStart::ProgramStart(AppContext& context) : mainWindow_(context), splash_(&mainWindow_) {
+  splash_.show();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "app/splash.h"
+
+struct AppContext;
+
+/// Names the program "Tessaline" and gives every window its icon. The main
+/// window alone ends the program, not the last window to close.
+void prepareApplication();
+
+/// The program's start: the main window made hidden (its FormCreate runs),
+/// then the splash made and shown. The splash's timer shows the main window.
+class ProgramStart {
+ public:
+  explicit ProgramStart(AppContext& context);
+
+  TForm1& mainWindow() { return mainWindow_; }
+  TForm3& splash() { return splash_; }
+
+ private:
+  TForm1 mainWindow_;
+  TForm3 splash_;
+};
