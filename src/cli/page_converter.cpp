@@ -18,16 +18,24 @@ void PageConverter::convert(std::istream& in, const std::string& sourceName, std
   PageWriter writer(out, tags_);
   if (!linesOnly_) writer.writeHead(titleHtml);
   SourceLineReader reader(in);
+  lines_.clear();
   CommentState state = CommentState::None;
   errno = 0;
-  while (reader.next(line_)) {
-    html_.clear();
-    converter_.convertLine(line_, state, html_);
-    writer.writeLine(html_);
+  std::string_view line;
+  while (reader.next(line)) {
+    converter_.convertLine(line, state, lines_);
+    lines_ += PageLineEnd;
+    if (lines_.size() >= BlockSize) flushLines(writer);
   }
+  flushLines(writer);
   // A failed read looks like an early end to the reader; errno holds why.
   if (in.bad()) throw fileError("read", sourceName, errno != 0 ? errno : EIO);
   if (!linesOnly_) writer.writeTail();
+}
+
+void PageConverter::flushLines(PageWriter& writer) {
+  writer.writeLines(lines_);
+  lines_.clear();
 }
 
 void PageConverter::convertFile(const std::string& sourcePath, const std::string& pagePath,

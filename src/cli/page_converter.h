@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/converter.h"
+#include "output/page_writer.h"
 #include "output/tag_set.h"
 
 #include <fstream>
@@ -26,11 +27,17 @@ class PageConverter {
                    const std::string& titleHtml);
 
  private:
+  /// Writes the converted lines gathered so far and empties the block.
+  void flushLines(PageWriter& writer);
+
+  /// How many bytes of converted lines are gathered before they are written:
+  /// one write per block rather than one per line.
+  static constexpr std::size_t BlockSize = 1 << 18;
+
   const TagSet& tags_;
   bool linesOnly_;
   Converter converter_;
-  std::string line_;
-  std::string html_;
+  std::string lines_;
 };
 
 /// "-" stands for standard input.

@@ -1,25 +1,60 @@
 #include "engine/code_marker.h"
 
 #include "engine/char_classes.h"
+#include "engine/escaped_text.h"
 #include "engine/reserved_words.h"
+#include "engine/token_start.h"
 
 #include <algorithm>
-#include <cstddef>
+#include <array>
+#include <cstdint>
 
 namespace {
 
-using char_classes::isWordChar;
+/// What a byte of code means to the scan.
+enum class CodeByte : std::uint8_t {
+  Plain,
+  Space,
+  Tab,
+  Letter,
+  Digit,
+  NumberSign,
+  EscapedMark,
+  MayOpenToken
+};
+
+constexpr std::array<CodeByte, 256> codeBytes = [] {
+  std::array<CodeByte, 256> kinds{};
+  for (int c = 0; c < 256; ++c) {
+    const char byte = static_cast<char>(c);
+    if (char_classes::isLetter(byte)) kinds[c] = CodeByte::Letter;
+    if (char_classes::isDigit(byte)) kinds[c] = CodeByte::Digit;
+    if (MayOpenToken[c]) kinds[c] = CodeByte::MayOpenToken;
+  }
+  kinds[' '] = CodeByte::Space;
+  kinds['\t'] = CodeByte::Tab;
+  kinds['#'] = kinds['$'] = CodeByte::NumberSign;
+  kinds['<'] = kinds['>'] = kinds['&'] = CodeByte::EscapedMark;
+  return kinds;
+}();
+
+CodeByte kindOf(char c) { return codeBytes[static_cast<unsigned char>(c)]; }
 
 // Lambdas rather than function pointers, so that the run scans inline them.
 constexpr auto inNumberRun = [](char c) { return char_classes::isNumberRunChar(c); };
-constexpr auto inWord = [](char c) { return isWordChar(c); };
+constexpr auto inWord = [](char c) {
+  const CodeByte kind = kindOf(c);
+  return kind == CodeByte::Letter || kind == CodeByte::Digit;
+};
 
-/// Copies a code segment to out, with markup inserted at ascending
-/// positions; the text between two insertions is copied in one piece.
+/// Copies code to out, with markup inserted at ascending positions; the text
+/// between two insertions is copied in one piece, escaped if it holds a byte
+/// that the scan noted as escaped.
 class MarkupWriter {
  public:
-  MarkupWriter(std::string_view code, const TagSet& tags, std::string& out)
-      : code_(code), tags_(tags), out_(out) {}
+  MarkupWriter(std::string_view line, std::size_t begin, int tabSpaces, const TagSet& tags,
+               std::string& out)
+      : line_(line), tabSpaces_(tabSpaces), tags_(tags), out_(out), copied_(begin) {}
 
   void wrapNumberRun(std::size_t begin, std::size_t end) {
     closeReservedSpan();
@@ -44,14 +79,23 @@ class MarkupWriter {
     }
   }
 
-  void finish() {
+  void noteEscaped(std::size_t pos) { escapedEnd_ = pos + 1; }
+
+  void finish(std::size_t end) {
     closeReservedSpan();
-    copyUpTo(code_.size());
+    copyUpTo(end);
   }
 
  private:
   void copyUpTo(std::size_t pos) {
-    out_.append(code_.substr(copied_, pos - copied_));
+    const std::string_view text = line_.substr(copied_, pos - copied_);
+    // A run that begins before the last noted byte may hold escaped bytes;
+    // appendEscaped finds them.
+    if (escapedEnd_ > copied_) {
+      appendEscaped(text, tabSpaces_, out_);
+    } else {
+      out_.append(text);
+    }
     copied_ = pos;
   }
 
@@ -60,10 +104,12 @@ class MarkupWriter {
     out_ += markup;
   }
 
-  std::string_view code_;
+  std::string_view line_;
+  int tabSpaces_;
   const TagSet& tags_;
   std::string& out_;
-  std::size_t copied_ = 0;
+  std::size_t copied_;
+  std::size_t escapedEnd_ = 0;
   bool spanOpen_ = false;
   std::size_t spanEnd_ = 0;
 };
@@ -76,37 +122,66 @@ std::size_t runEnd(std::string_view text, std::size_t begin, Belongs belongs) {
 }
 
 bool followsWordChar(std::string_view text, std::size_t pos) {
-  return pos > 0 && isWordChar(text[pos - 1]);
+  return pos > 0 && inWord(text[pos - 1]);
 }
 
 }  // namespace
 
-void appendMarkedCode(std::string_view code, const TagSet& tags, std::string& out) {
-  MarkupWriter writer(code, tags, out);
-  std::size_t pos = 0;
-  while (pos < code.size()) {
-    const char c = code[pos];
-    // A digit right behind a letter or digit belongs to a name such as "Edit1".
-    const bool startsNumberRun =
-        c == '#' || c == '$' || (char_classes::isDigit(c) && !followsWordChar(code, pos));
-    if (startsNumberRun) {
-      const std::size_t end = runEnd(code, pos + 1, inNumberRun);
-      writer.wrapNumberRun(pos, end);
-      pos = end;
-    } else if (char_classes::isLetter(c)) {
-      const std::size_t end = runEnd(code, pos + 1, inWord);
-      if (!followsWordChar(code, pos) && isReservedWord(code.substr(pos, end - pos))) {
-        writer.addReservedWord(pos, end);
-      } else {
-        writer.closeReservedSpan();
+std::size_t appendMarkedCode(std::string_view line, std::size_t begin, int tabSpaces,
+                             const TagSet& tags, std::string& out) {
+  MarkupWriter writer(line, begin, tabSpaces, tags, out);
+  std::size_t pos = begin;
+  while (pos < line.size()) {
+    switch (kindOf(line[pos])) {
+      case CodeByte::Space:
+        ++pos;
+        break;
+      case CodeByte::Tab:
+        // A tab becomes spaces, so it keeps a reserved span open.
+        writer.noteEscaped(pos);
+        ++pos;
+        break;
+      case CodeByte::Letter: {
+        const std::size_t end = runEnd(line, pos + 1, inWord);
+        if (!followsWordChar(line, pos) && isReservedWord(line.substr(pos, end - pos))) {
+          writer.addReservedWord(pos, end);
+        } else {
+          writer.closeReservedSpan();
+        }
+        pos = end;
+        break;
       }
-      pos = end;
-    } else {
-      if (c != ' ') {
-        writer.closeReservedSpan();
+      case CodeByte::Digit:
+        // A digit right behind a letter or digit belongs to a name such as "Edit1".
+        if (followsWordChar(line, pos)) {
+          writer.closeReservedSpan();
+          ++pos;
+          break;
+        }
+        [[fallthrough]];
+      case CodeByte::NumberSign: {
+        const std::size_t end = runEnd(line, pos + 1, inNumberRun);
+        writer.wrapNumberRun(pos, end);
+        pos = end;
+        break;
       }
-      ++pos;
+      case CodeByte::EscapedMark:
+        writer.noteEscaped(pos);
+        writer.closeReservedSpan();
+        ++pos;
+        break;
+      case CodeByte::MayOpenToken:
+        if (tokenStartAt(line, pos) != TokenStart::Code) {
+          writer.finish(pos);
+          return pos;
+        }
+        [[fallthrough]];
+      case CodeByte::Plain:
+        writer.closeReservedSpan();
+        ++pos;
+        break;
     }
   }
-  writer.finish();
+  writer.finish(line.size());
+  return line.size();
 }

@@ -10,8 +10,8 @@
 /// The comment a line ends inside; the only state carried to the next line.
 enum class CommentState : std::uint8_t { None, Brace, Paren };
 
-/// Turns Delphi source lines into HTML lines with one tag set. Owns its
-/// buffers, so one converter serves one thread; two may run side by side.
+/// Turns Delphi source lines into HTML lines with one tag set. Holds no
+/// buffers of its own, so one converter per thread keeps threads apart.
 class Converter {
  public:
   explicit Converter(const TagSet& tags);
@@ -19,13 +19,22 @@ class Converter {
   /// Appends the HTML of one source line (without its line break) to out.
   /// state says which comment the line begins inside and, afterwards, which
   /// one it ends inside.
-  void convertLine(std::string_view line, CommentState& state, std::string& out);
+  void convertLine(std::string_view line, CommentState& state, std::string& out) const;
 
  private:
+  /// Appends the comment or string that begins at pos; returns its end.
+  std::size_t appendToken(std::string_view line, std::size_t pos, CommentState& state,
+                          std::string& out) const;
+  /// Appends the rest of the comment that state names, from begin, with its
+  /// closing delimiter searched from searchFrom; returns its end.
+  std::size_t appendCommentBody(std::string_view line, std::size_t begin, std::size_t searchFrom,
+                                CommentState& state, std::string& out) const;
+  /// Appends text escaped, between open and close.
+  void appendWrapped(std::string_view text, const std::string& open, const std::string& close,
+                     std::string& out) const;
+
   TagSet tags_;
   int tabSpaces_;
-  /// The current line with its tabs expanded and escaped, reused line by line.
-  std::string prepared_;
 };
 
 /// Converts a whole list of lines, starting outside any comment: one HTML

@@ -30,5 +30,6 @@ inline constexpr std::array<std::string_view, 70> ReservedWords = {
 // clang-format on
 
 /// Whether word, compared without regard to the case of a to z, is one of
-/// ReservedWords. A hash lookup; nothing is allocated.
+/// ReservedWords. Looks only at the few words of the same initial letter and
+/// length; nothing is allocated.
 bool isReservedWord(std::string_view word);

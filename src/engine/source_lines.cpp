@@ -1,6 +1,7 @@
 #include "engine/source_lines.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <streambuf>
@@ -30,21 +31,26 @@ class ByteViewBuffer : public std::streambuf {
 
 /// The first byte of [begin, end) that ends the text of a line, or end.
 /// Source text has few bytes below 0x1B, so it looks at eight bytes at a time
-/// and only at the single bytes of a word that holds such a byte.
+/// and only at the bytes below 0x1B of a word that holds such a byte.
 const char* findLineTextEnd(const char* begin, const char* end) {
   constexpr std::uint64_t ones = 0x0101010101010101;
   constexpr std::uint64_t highBits = 0x8080808080808080;
   const char* p = begin;
-  for (;;) {
-    for (std::uint64_t word; end - p >= 8; p += 8) {
-      std::memcpy(&word, p, sizeof word);
-      if (((word - ones * 0x1B) & ~word & highBits) != 0) break;
+  while (end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    const std::uint64_t low = (word - ones * 0x1B) & ~word & highBits;
+    if (low == 0) {
+      p += 8;
+      continue;
     }
-    const char* wordEnd = end - p >= 8 ? p + 8 : end;
-    for (; p != wordEnd; ++p)
-      if (endsLineText(*p)) return p;
-    if (p == end) return end;
+    // On a little-endian machine the lowest bit set marks the first such byte
+    // (a borrow only reaches the bytes after it); elsewhere step byte by byte.
+    if constexpr (std::endian::native == std::endian::little) p += std::countr_zero(low) / 8;
+    if (endsLineText(*p)) return p;
+    ++p;
   }
+  return std::find_if(p, end, endsLineText);
 }
 
 }  // namespace
@@ -73,7 +79,15 @@ bool SourceLineReader::fill() {
 }
 
 bool SourceLineReader::next(std::string& line) {
-  line.clear();
+  std::string_view view;
+  const bool found = next(view);
+  line.assign(view);
+  return found;
+}
+
+bool SourceLineReader::next(std::string_view& line) {
+  line = {};
+  carry_.clear();
   if (finished_) return false;
   if (crPending_ && fill()) {
     crPending_ = false;
@@ -87,14 +101,23 @@ bool SourceLineReader::next(std::string& line) {
     const char* begin = chunk_.get() + pos_;
     const char* end = chunk_.get() + end_;
     const char* stop = findLineTextEnd(begin, end);
-    line.append(begin, stop);
     pos_ += static_cast<std::size_t>(stop - begin);
-    if (stop != end) {
-      if (*stop == CtrlZ) skipToLineBreak();
-      if (fill()) consumeLineBreak();
+    if (stop == end) {
+      carry_.append(begin, stop);
+      if (fill()) continue;
+      line = carry_;
       return true;
     }
-    if (!fill()) return true;
+    // Skipping after a Ctrl+Z may refill the chunk under a view.
+    if (!carry_.empty() || *stop == CtrlZ) {
+      carry_.append(begin, stop);
+      line = carry_;
+      if (*stop == CtrlZ) skipToLineBreak();
+    } else {
+      line = std::string_view(begin, static_cast<std::size_t>(stop - begin));
+    }
+    if (fill()) consumeLineBreak();
+    return true;
   }
 }
 

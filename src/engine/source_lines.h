@@ -20,6 +20,9 @@ class SourceLineReader {
   explicit SourceLineReader(std::istream& in, std::size_t chunkSize = 1 << 16);
   /// The next line into line; false at the end of the source.
   bool next(std::string& line);
+  /// The next line as a view, valid until the next call: into the chunk when
+  /// the line lies within it, else into a copy; false at the end of the source.
+  bool next(std::string_view& line);
 
  private:
   /// Makes the chunk hold unread bytes; false when the stream has none left.
@@ -32,6 +35,8 @@ class SourceLineReader {
   std::istream& in_;
   std::size_t chunkSize_;
   std::unique_ptr<char[]> chunk_;
+  /// The line when it spans chunks or ends in a Ctrl+Z.
+  std::string carry_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   // A CR ended the last line; an LF right after it belongs to that break,

@@ -49,17 +49,29 @@ class AtomicFile::Buffer : public std::streambuf {
 
   int sync() override { return drain() ? 0 : -1; }
 
+  /// A block that fills the buffer goes to the file straight, uncopied.
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+    if (count < epptr() - pptr()) return std::streambuf::xsputn(bytes, count);
+    if (!drain() || !writeAll(bytes, static_cast<std::size_t>(count))) return 0;
+    return count;
+  }
+
  private:
   bool drain() {
-    const char* next = pbase();
-    while (error_ == 0 && next < pptr()) {
-      const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(pptr() - next));
+    writeAll(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+    setp(bytes_.get(), bytes_.get() + Size);
+    return error_ == 0;
+  }
+
+  bool writeAll(const char* bytes, std::size_t count) {
+    const char* end = bytes + count;
+    while (error_ == 0 && bytes < end) {
+      const ssize_t written = ::write(fd_, bytes, static_cast<std::size_t>(end - bytes));
       if (written >= 0)
-        next += written;
+        bytes += written;
       else if (errno != EINTR)
         error_ = errno;
     }
-    setp(bytes_.get(), bytes_.get() + Size);
     return error_ == 0;
   }
 

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::string_view LineEnd = "\r\n";
-
 void writePage(std::ostream& out, const std::string& titleHtml, const TagSet& tags,
                const std::vector<std::string>& lines) {
   PageWriter writer(out, tags);
@@ -22,14 +20,15 @@ void writePage(std::ostream& out, const std::string& titleHtml, const TagSet& ta
 PageWriter::PageWriter(std::ostream& out, const TagSet& tags) : out_(out), tags_(tags) {}
 
 void PageWriter::writeRow(std::string_view row) {
-  // Straight into the buffer: a page is millions of short rows, and the
-  // stream's per-call checks would cost more than the copying.
-  std::streambuf& buffer = *out_.rdbuf();
-  const auto length = static_cast<std::streamsize>(row.size());
-  const auto endLength = static_cast<std::streamsize>(LineEnd.size());
-  if (buffer.sputn(row.data(), length) != length ||
-      buffer.sputn(LineEnd.data(), endLength) != endLength)
-    out_.setstate(std::ios::badbit);
+  writeBytes(row);
+  writeBytes(PageLineEnd);
+}
+
+void PageWriter::writeBytes(std::string_view bytes) {
+  // Straight into the buffer: the stream's per-call checks would cost more
+  // than the copying of a short row.
+  const auto length = static_cast<std::streamsize>(bytes.size());
+  if (out_.rdbuf()->sputn(bytes.data(), length) != length) out_.setstate(std::ios::badbit);
 }
 
 void PageWriter::writeHead(const std::string& titleHtml) {
@@ -51,6 +50,8 @@ void PageWriter::writeHead(const std::string& titleHtml) {
 }
 
 void PageWriter::writeLine(const std::string& line) { writeRow(line); }
+
+void PageWriter::writeLines(std::string_view lines) { writeBytes(lines); }
 
 void PageWriter::writeTail() {
   writeRow("</pre>");

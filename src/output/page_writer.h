@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+/// The line break that ends every row of a page.
+inline constexpr std::string_view PageLineEnd = "\r\n";
+
 /// The page title of the browser preview, already in HTML form.
 inline constexpr const char* PreviewTitle = "&lt;&lt; Tessaline Preview &gt;&gt;";
 
@@ -19,10 +22,14 @@ class PageWriter {
   PageWriter(std::ostream& out, const TagSet& tags);
   void writeHead(const std::string& titleHtml);
   void writeLine(const std::string& line);
+  /// Writes many lines in one piece, each already ending with PageLineEnd:
+  /// cheaper than a writeLine per line.
+  void writeLines(std::string_view lines);
   void writeTail();
 
  private:
   void writeRow(std::string_view row);
+  void writeBytes(std::string_view bytes);
 
   std::ostream& out_;
   const TagSet& tags_;

@@ -1,5 +1,5 @@
 #include "engine/reserved_words.h"
-#include "engine/prepared_line.h"
+#include "engine/escaped_text.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(ReservedWords, OtherWordsAreNot) {
   }
 }
 
-TEST(PreparedLine, SpacesPerTabKeepsToTheDialogRange) {
+TEST(EscapedText, SpacesPerTabKeepsToTheDialogRange) {
   const std::pair<std::int32_t, int> cases[] = {
       {-2147483647 - 1, 1}, {-1, 1}, {0, 1}, {1, 1}, {2, 2}, {99, 99}, {100, 99}, {2147483647, 99}};
   for (auto [stored, spaces] : cases) {
