@@ -18,10 +18,18 @@ bool isUpperHexDigit(char digit) {
   return !(digit >= 'a' && digit <= 'f') && hexDigitValue(digit) >= 0;
 }
 
+/// The characters of a UTF-8 text: every byte but the continuation bytes.
+std::size_t characterCount(const std::string& utf8) {
+  std::size_t count = 0;
+  for (char byte : utf8)
+    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++count;
+  return count;
+}
+
 }  // namespace
 
 HexVerdict hexVerdict(const std::string& text) {
-  if (text.size() < ColourTextLength) return HexVerdict::TooShort;
+  if (characterCount(text) < ColourTextLength) return HexVerdict::TooShort;
   for (char character : text)
     if (!isUpperHexDigit(character)) return HexVerdict::NotHexadecimal;
   return HexVerdict::Accepted;

@@ -6,8 +6,8 @@
 /// Why a colour box's text was turned down, if it was.
 enum class HexVerdict { Accepted, TooShort, NotHexadecimal };
 
-/// The colour check of the settings dialog: six or more characters, every one
-/// of "0123456789ABCDEF" (upper case only).
+/// The colour check of the settings dialog on a box's UTF-8 text: six or more
+/// characters (not bytes), every one of "0123456789ABCDEF" (upper case only).
 HexVerdict hexVerdict(const std::string& text);
 
 /// The message a rejected colour text shows; empty for an accepted one.

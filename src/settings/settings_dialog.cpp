@@ -2,6 +2,7 @@
 
 #include "app/activation_keeper.h"
 #include "app/app_context.h"
+#include "app/busy_cursor.h"
 #include "app/display_text.h"
 #include "app/error_box.h"
 #include "app/file_dialog.h"
@@ -12,7 +13,6 @@
 #include "settings/tab_size_box.h"
 #include "settings/up_down_arrows.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -21,7 +21,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
 
@@ -136,8 +135,12 @@ void TForm2::loadSequence() {
   try {
     found = LoadFromRegistry(context_.store, context_.held, state);
   } catch (const std::exception&) {
-    // The load stops where the read failed; what it read so far still shows.
+    // The load stops where the read failed, but the dialog stays usable: what
+    // it read so far shows, the mode buttons answer again and the controls
+    // suit the mode that was read.
     showDialogState(state);
+    LoadingFlag = false;
+    FirstLoad();
     throw;
   }
   if (!found) applyFirstRunDefaults(context_.held, state);
@@ -280,9 +283,8 @@ void TForm2::btnOKClick() {
     c.ListBox1->setCurrentRow(position < 0 || position == TokenClassCount - 1 ? 0 : position + 1);
     if (c.rbtnStyles->isChecked()) context_.held.StyleSheet = heldText(c.edStyleSheet->text());
     WriteToRegistry(context_.store, context_.held, dialogState());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     {
-      const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+      const BusyCursor busy;
       convertSource_();
     }
     close();

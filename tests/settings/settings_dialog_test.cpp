@@ -164,6 +164,7 @@ class SettingsDialogTest : public QObject {
   QList<FileDialogSpec> madeDialogs_;
   std::vector<std::string> html_;
   int conversions_ = 0;
+  bool busyWhileConverting_ = false;
   std::unique_ptr<MessageAnswerer> messages_;
   QPointer<TForm2> dialog_;
 };
@@ -188,6 +189,7 @@ void SettingsDialogTest::init() {
   madeDialogs_.clear();
   html_.clear();
   conversions_ = 0;
+  busyWhileConverting_ = false;
 }
 
 void SettingsDialogTest::cleanup() {
@@ -205,6 +207,8 @@ void SettingsDialogTest::openDialog() {
     GetTags(context_->store, context_->tags);
     html_ = Convert(SourceLines, context_->tags);
     ++conversions_;
+    const QCursor* cursor = QApplication::overrideCursor();
+    busyWhileConverting_ = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
   };
   dialog_ = new TForm2(*context_, *keeper_, convertSource);
   dialog_->show();
@@ -389,6 +393,8 @@ void SettingsDialogTest::enterAtOncePressesOkAndWritesEveryValue() {
   };
   QVERIFY(storedValues() == expected);
   QCOMPARE(conversions_, 1);
+  QVERIFY(busyWhileConverting_);
+  QCOMPARE(QApplication::overrideCursor(), nullptr);
   QCOMPARE(html_,
            std::vector<std::string>{"<b>begin</b> x := <font color=\"000080\">5</font>; <font "
                                     "color=\"000080\"><i>{ note }</i></font> s := <font "
@@ -742,6 +748,14 @@ void SettingsDialogTest::missingTabSizeStopsTheLoad() {
   QVERIFY(control<QRadioButton>("rbtnStyles")->isChecked());
   QCOMPARE(context_->held.DefaultColor, "");
   QVERIFY(dialog_->isVisible());
+  // The dialog stays usable: its controls suit the mode read, and the mode
+  // buttons answer again.
+  QVERIFY(control<QWidget>("edStyleClass")->isEnabled());
+  QVERIFY(!control<QWidget>("edHexValue")->isEnabled());
+  QTest::mouseClick(control<QWidget>("rbtnInCode"), Qt::LeftButton);
+  QVERIFY(control<QWidget>("edHexValue")->isEnabled());
+  QVERIFY(!control<QWidget>("edStyleClass")->isEnabled());
+  QCOMPARE(messages_->shown.size(), 1);
 }
 
 void SettingsDialogTest::writeFailureKeepsTheDialogOpen() {
