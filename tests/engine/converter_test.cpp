@@ -29,6 +29,10 @@ void expectEachLine(const std::vector<LineCase>& cases) {
 TEST(Converter, WorkedExample) {
   expectEachLine({{"if x > 10 then s := 'a'; { note }",
                    "[RifR] x &gt; [N10N] [RthenR] s := [S'a'S]; [C{ note }C]"}});
+  EXPECT_EQ(convertOne("if x > 10 then s := 'a'; { note }", test_tags::builtIn()),
+            "<b>if</b> x &gt; <font color=\"000080\">10</font> <b>then</b> s := "
+            "<font color=\"000080\">'a'</font>; "
+            "<font color=\"000080\"><i>{ note }</i></font>");
 }
 
 TEST(Converter, CommentsAndStrings) {
@@ -50,6 +54,22 @@ TEST(Converter, CommentsAndStrings) {
       {"end (* x *) begin", "[RendR] [C(* x *)C] [RbeginR]"},
       {"''", "[S''S]"},
       {"x//", "x[C//C]"},
+      {"x := 1; // it's {here}", "x := [N1N]; [C// it's {here}C]"},
+      {"{a}'b'", "[C{a}C][S'b'S]"},
+      {"(*a*)'b'", "[C(*a*)C][S'b'S]"},
+      {"'a'//b", "[S'a'S][C//bC]"},
+      {"(**)", "[C(**)C]"},
+      {"(*)*)", "[C(*)C]*)"},
+      {"(* { *)}", "[C(* { *)C]}"},
+      {"(*a*)(*b*)", "[C(*a*)C][C(*b*)C]"},
+      {"{a}end(*b*)", "[C{a}C][RendR][C(*b*)C]"},
+      {"{1} '2' // 3", "[C{1}C] [S'2'S] [C// 3C]"},
+      {"(* 4 end *)", "[C(* 4 end *)C]"},
+      {"a (", "a ("},
+      {"a *", "a *"},
+      {"a /", "a /"},
+      {"*)", "*)"},
+      {"}", "}"},
   });
 }
 
@@ -61,6 +81,10 @@ TEST(Converter, Escaping) {
       {"a&b", "a&amp;b"},
       {"x&do", "x&amp;[RdoR]"},
       {"{ a<b }", "[C{ a&lt;b }C]"},
+      {"nil>", "[RnilR]&gt;"},
+      {"<end>", "&lt;[RendR]&gt;"},
+      {"x>1", "x&gt;[N1N]"},
+      {"'<'", "[S'&lt;'S]"},
   });
 }
 
@@ -70,6 +94,10 @@ TEST(Converter, AmpersandIsEscaped) {
       {"x := 'A&B';", "x := [S'A&amp;B'S];"},
       {"s := '&lt;';", "s := [S'&amp;lt;'S];"},
       {"// &copy", "[C// &amp;copyC]"},
+      {"end&", "[RendR]&amp;"},
+      {"&begin", "&amp;[RbeginR]"},
+      {"&1", "&amp;[N1N]"},
+      {"&#65;", "&amp;[N#65N];"},
   });
 }
 
@@ -89,6 +117,11 @@ TEST(Converter, ReservedWords) {
        "and\xFF",
        "\xE9[RandR]\xFF"},
       {"resourcestring initialization", "[Rresourcestring initializationR]"},
+      {"end 1 begin", "[RendR] [N1N] [RbeginR]"},
+      {"end_", "[RendR]_"},
+      {"in inline interface", "[Rin inline interfaceR]"},
+      {"inherit", "inherit"},
+      {"end.", "[RendR]."},
   });
 }
 
@@ -105,6 +138,15 @@ TEST(Converter, NumberRuns) {
       {"-1", "-[N1N]"},
       {"a#1 b$", "a[N#1N] b[N$N]"},
       {"x1#2", "x1[N#2N]"},
+      {"$", "[N$N]"},
+      {"#", "[N#N]"},
+      {"0", "[N0N]"},
+      {"$$#1", "[N$$#1N]"},
+      {"1a2", "[N1N]a2"},
+      {"1_2", "[N1N]_[N2N]"},
+      {"\xE9"
+       "1",
+       "\xE9[N1N]"},
   });
 }
 
@@ -146,6 +188,8 @@ TEST(Converter, TabsBecomeSpacesWithoutStops) {
       // A stored 2147483647 would otherwise make one tab 2 GB of spaces.
       {2147483647, "\t", std::string(99, ' ')},
       {100, "\t.", std::string(99, ' ') + "."},
+      {4, "a b", "a b"},
+      {2, "\t<", "  &lt;"},
   };
   for (const TabCase& c : cases) {
     EXPECT_EQ(convertOne(c.source, test_tags::markers(c.tabSize)), c.html)
@@ -162,6 +206,7 @@ TEST(Converter, CommentsAcrossLines) {
   const std::vector<LinesCase> cases = {
       {"empty list", {}, {}},
       {"empty line", {""}, {""}},
+      {"empty line inside a paren comment", {"(* a", "", "*)"}, {"[C(* a", "", "*)C]"}},
       {"brace over three lines", {"x { a", "", "b } end"}, {"x [C{ a", "", "b }C] [RendR]"}},
       {"paren over three lines", {"(* a", "  end 1 ", "*)x"}, {"[C(* a", "  end 1 ", "*)C]x"}},
       {"last line begins with a lone parenthesis", {"(* a", "(b *)"}, {"[C(* a", "(b *)C]"}},
@@ -171,6 +216,16 @@ TEST(Converter, CommentsAcrossLines) {
       {"continuation that is (*)", {"(* a", "(*)"}, {"[C(* a", "(*)C]"}},
       {"brace continuation beginning with a brace", {"{ a", "{ b }"}, {"[C{ a", "{ b }C]"}},
       {"brace continuation that is {}", {"{ a", "{}"}, {"[C{ a", "{}C]"}},
+      {"brace continuation beginning with a brace, still open",
+       {"{ a", "{ b", "}"},
+       {"[C{ a", "{ b", "}C]"}},
+      {"(*) closing a continued comment, then code",
+       {"(* a", "(*) end"},
+       {"[C(* a", "(*)C] [RendR]"}},
+      {"*) split over two lines does not close", {"(* a *", ")", "*)"}, {"[C(* a *", ")", "*)C]"}},
+      {"continuation of one character", {"(* a", "*", "x *)"}, {"[C(* a", "*", "x *)C]"}},
+      {"brace closes and a new one opens", {"{ a", "} x {", "}"}, {"[C{ a", "}C] x [C{", "}C]"}},
+      {"string after a closed continuation", {"{ a", "}'b"}, {"[C{ a", "}C][S'bS]"}},
       {"new paren comment after a continuation",
        {"(* a", "b *) c (* d", "e *)"},
        {"[C(* a", "b *)C] c [C(* d", "e *)C]"}},

@@ -19,10 +19,10 @@ constexpr auto fragments = std::to_array<std::string_view>(
      ";",       "_",          "&lt;",   ":=",        ".",
      ",",       "\x80",       "\xE9",   "\xFF",      "x<>nil",
      "'it''s'", "\r",         "{ a }",  "(* b *)",   "end else begin",
-     "a&b",     "Button12",   "a#1",     "(**)",      "(*)*)",
-     "$and",    "#begin",     "and$",    "nil>",      "<1",
-     "&amp;",   "'//'",       "}'",      "*)'",       "{ (* }",
-     "(* { *)", "{}",         "0",       "1_2"});
+     "a&b",     "Button12",   "a#1",    "(**)",      "(*)*)",
+     "$and",    "#begin",     "and$",   "nil>",      "<1",
+     "&amp;",   "'//'",       "}'",     "*)'",       "{ (* }",
+     "(* { *)", "{}",         "0",      "1_2"});
 
 std::string randomCase(std::string_view word, std::mt19937& random) {
   std::string cased(word);

@@ -416,7 +416,8 @@ const std::vector<std::string>& referenceReservedWords() {
   static const std::vector<std::string> words = [] {
     std::vector<std::string> list;
     for (std::size_t begin = 0; begin < reservedWordList.size();) {
-      const std::size_t comma = std::min(reservedWordList.find(", ", begin), reservedWordList.size());
+      const std::size_t comma =
+          std::min(reservedWordList.find(", ", begin), reservedWordList.size());
       list.emplace_back(reservedWordList.substr(begin, comma - begin));
       begin = comma + 2;
     }

@@ -15,9 +15,9 @@ namespace {
 /// What the scan and the marking tell apart, one piece each: every
 /// delimiter half, a number-run character, a word and a non-word, the
 /// characters that are escaped or expanded.
-constexpr auto pieces = std::to_array<std::string_view>({"{", "}", "(*", "*)", "(", ")", "*", "'",
-                                                         "/", "$", "#", "1", "a", "end", " ", "&",
-                                                         "<", "\t"});
+constexpr auto pieces =
+    std::to_array<std::string_view>({"{", "}", "(*", "*)", "(", ")", "*", "'", "/", "$", "#", "1",
+                                     "a", "end", " ", "&", "<", "\t"});
 
 constexpr std::size_t mostPieces = 4;
 
