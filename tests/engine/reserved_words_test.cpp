@@ -1,12 +1,19 @@
 #include "engine/reserved_words.h"
 #include "engine/escaped_text.h"
 
+#include "reference_converter.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
 namespace {
+
+TEST(ReservedWords, TableIsTheWrittenList) {
+  EXPECT_TRUE(std::ranges::equal(ReservedWords, referenceReservedWords()));
+  EXPECT_EQ(referenceReservedWords().size(), 70u);
+}
 
 TEST(ReservedWords, TableIsSortedLowerCaseAndUnique) {
   EXPECT_TRUE(std::ranges::is_sorted(ReservedWords));
