@@ -48,6 +48,14 @@ QGroupBox* makeGroupBox(QWidget* parent, const char* name, const char* caption) 
   return box;
 }
 
+/// MS Sans Serif 8 pt; where it is absent, Liberation Sans, close to it in
+/// size, rather than whatever sans the system would pick.
+QFont windowFont() {
+  QFont font(QStringLiteral("MS Sans Serif"), 8);
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+  return font;
+}
+
 void place(QWidget* widget, const LayoutRect& rect) {
   widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
 }
@@ -79,7 +87,7 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
       openDialog_(context.fileDialogs(this, openDialogSpec())),
       saver_(this, context.fileDialogs) {
   setObjectName(QStringLiteral("TForm1"));
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setFont(windowFont());
   setGeometry(229, 161, 696, 539);
   createControls();
   createMenus();

@@ -25,6 +25,9 @@ Pane::Pane(const QString& objectName, QWidget* parent) : QsciScintilla(parent) {
   setUtf8(true);
   SendScintilla(SCI_SETHSCROLLBAR, 1);
   SendScintilla(SCI_SETVSCROLLBAR, 1);
+  // After the editor's own settings, which show the bars only when needed.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Start narrow and let the horizontal scroll range follow the longest line.
   SendScintilla(SCI_SETSCROLLWIDTH, 1);
   SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);

@@ -47,6 +47,9 @@ QtFileDialog::QtFileDialog(QWidget* parent, const FileDialogSpec& spec)
 QtFileDialog::~QtFileDialog() { delete dialog_.data(); }
 
 bool QtFileDialog::execute() {
+  // A filter picked in a cancelled showing is not kept; the name goes after
+  // the filter, whose choosing may change the name's extension.
+  dialog_->selectNameFilter(spec_.filters.value(confirmedFilter_ - 1).description);
   if (!confirmedName_.isEmpty()) dialog_->selectFile(confirmedName_);
   useSelectedFilter();
   if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty()) return false;

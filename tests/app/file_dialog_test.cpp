@@ -12,11 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 class FileDialogTest : public QObject {
   Q_OBJECT
 
-private:
+ private:
   QTemporaryDir base_;
   QString folder_;
 
@@ -51,7 +52,20 @@ private:
     return dialog.execute();
   }
 
-private slots:
+  /// The name and the filter position a dialog comes up with.
+  using Shown = std::pair<QString, int>;
+  /// Shows the dialog and cancels it.
+  static Shown shownOnReopen(QtFileDialog& dialog) {
+    Shown shown{QString(), -1};
+    QTimer::singleShot(50, [&] {
+      shown = {nameEdit(dialog)->text(), filterBox(dialog)->currentIndex()};
+      dialog.dialog().reject();
+    });
+    if (dialog.execute()) qWarning("a cancelled dialog confirmed");
+    return shown;
+  }
+
+ private slots:
   void initTestCase() {
     QVERIFY(base_.isValid());
     qputenv("XDG_CONFIG_HOME", base_.filePath("config").toUtf8());
@@ -96,9 +110,9 @@ private slots:
     save.dialog().open();
     QTRY_COMPARE(listed(save), QStringList({"page.html", "sub"}));
     chooseFilter(save, 0);
-    QTRY_COMPARE(listed(save), QStringList({"Makefile", "UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk",
-                                            "notes.txt", "page.html", "readme.md", "sub",
-                                            "x.pas.bak"}));
+    QTRY_COMPARE(listed(save),
+                 QStringList({"Makefile", "UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "notes.txt",
+                              "page.html", "readme.md", "sub", "x.pas.bak"}));
     save.dialog().reject();
   }
 
@@ -108,18 +122,18 @@ private slots:
     QVERIFY(confirm(save, "first", 2));
     QCOMPARE(save.fileName(), folder_ + "/first");
     QCOMPARE(save.filterIndex(), 3);
+    QCOMPARE(shownOnReopen(save), Shown({"first", 2}));
+    QCOMPARE(save.fileName(), folder_ + "/first");
 
-    QString shownName;
-    int shownFilter = -1;
-    QTimer::singleShot(50, [&] {
-      shownName = nameEdit(save)->text();
-      shownFilter = filterBox(save)->currentIndex();
+    // What a cancelled showing chose is forgotten.
+    QTimer::singleShot(50, [&save] {
+      chooseFilter(save, 0);
+      nameEdit(save)->setText("cancelled");
       save.dialog().reject();
     });
     QVERIFY(!save.execute());
-    QCOMPARE(shownName, QString("first"));
-    QCOMPARE(shownFilter, 2);
-    QCOMPARE(save.fileName(), folder_ + "/first");
+    QCOMPARE(shownOnReopen(save), Shown({"first", 2}));
+    QCOMPARE(save.filterIndex(), 3);
   }
 
   void all_files_keeps_the_typed_extension() {

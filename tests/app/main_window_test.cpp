@@ -15,8 +15,10 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -37,6 +39,18 @@ void writeBytes(const QString& path, const std::string& bytes) {
   std::ofstream(path.toStdString(), std::ios::binary) << bytes;
 }
 
+/// A store that notes the cursor the program shows each time it is read.
+class CursorNotingStore : public MemoryStore {
+ public:
+  QList<Qt::CursorShape> cursorsWhileRead;
+
+  bool openKey(const std::string& path, bool create) override {
+    const QCursor* cursor = QApplication::overrideCursor();
+    cursorsWhileRead << (cursor ? cursor->shape() : Qt::ArrowCursor);
+    return MemoryStore::openKey(path, create);
+  }
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -45,7 +59,7 @@ class MainWindowTest : public QObject {
  private:
   QTemporaryDir base_;
   std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<MemoryStore> store_;
+  std::unique_ptr<CursorNotingStore> store_;
   std::unique_ptr<ScriptedDialogs> dialogs_;
   QStringList opened_;
   std::unique_ptr<AppContext> context_;
@@ -127,7 +141,7 @@ class MainWindowTest : public QObject {
 
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
-    store_ = std::make_unique<MemoryStore>();
+    store_ = std::make_unique<CursorNotingStore>();
     dialogs_ = std::make_unique<ScriptedDialogs>();
     opened_.clear();
     context_ = std::make_unique<AppContext>(AppContext{
@@ -176,8 +190,37 @@ class MainWindowTest : public QObject {
     }
   }
 
+  void window_and_panes_have_their_fonts_and_scroll_bars() {
+    const auto checkFont = [](const QFont& font, const QString& family, int points,
+                              const QString& standIn) {
+      QCOMPARE(font.family(), family);
+      QCOMPARE(font.pointSize(), points);
+      const QString shown = QFontInfo(font).family();
+      QVERIFY2(shown == family || shown == standIn, qPrintable(shown));
+    };
+    checkFont(window_->font(), "MS Sans Serif", 8, "Liberation Sans");
+    writeBytes(path("short.pas"), "x");
+    openFile("short.pas");
+    for (const char* name : {"edSource", "edHTML"}) {
+      checkFont(pane(name)->font(), "Courier New", 10, "Liberation Mono");
+      // Both bars stand even when the text fits.
+      QVERIFY(pane(name)->verticalScrollBar()->isVisible());
+      QVERIFY(pane(name)->horizontalScrollBar()->isVisible());
+    }
+  }
+
   void open_fills_both_panes_with_carets_at_the_start() {
-    writeBytes(path("unit1.pas"), "unit Unit1;\r\n{ note }\r\nbegin x := 'a' end.\r\n");
+    const std::string longLine(300, 'x');
+    const std::vector<std::string> earlier(200, longLine);
+    for (const char* name : {"edSource", "edHTML"}) {
+      pane(name)->setLines(earlier, true);
+      pane(name)->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 150 * 301 + 250);
+      QVERIFY(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE) > 0);
+      QVERIFY(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET) > 0);
+    }
+    writeBytes(path("unit1.pas"), "unit Unit1;\r\n{ note }\r\nbegin x := 'a' end.\r\n" +
+                                      std::string(100, '\n') + longLine);
+    store_->cursorsWhileRead.clear();
     openFile("unit1.pas");
     QCOMPARE(dialogs_->open.shown, 1);
     const FileDialogSpec& spec = dialogs_->open.made.value(0);
@@ -187,11 +230,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(spec.filters[1].description, QString("Text Files (*.txt)"));
     QCOMPARE(spec.initialFilter, 1);
 
-    const std::vector<std::string> lines = {"unit Unit1;", "{ note }", "begin x := 'a' end."};
+    // The conversion read the settings under the busy cursor, which is gone now.
+    QVERIFY(!store_->cursorsWhileRead.isEmpty());
+    for (const Qt::CursorShape shape : store_->cursorsWhileRead) QCOMPARE(shape, Qt::WaitCursor);
+    QVERIFY(!QApplication::overrideCursor());
+
+    std::vector<std::string> lines = {"unit Unit1;", "{ note }", "begin x := 'a' end."};
+    lines.resize(103);
+    lines.push_back(longLine);
     QCOMPARE(pane("edSource")->lines(), lines);
     QCOMPARE(pane("edHTML")->lines(), converted(lines));
-    QCOMPARE(caret("edSource"), 0L);
-    QCOMPARE(caret("edHTML"), 0L);
+    for (const char* name : {"edSource", "edHTML"}) {
+      QCOMPARE(caret(name), 0L);
+      QCOMPARE(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0L);
+      QCOMPARE(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET), 0L);
+    }
     QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
   }
 
@@ -247,6 +300,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(seen.text,
              "Cannot read file '" + path("missing.pas") + "': No such file or directory.");
+    QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(paneBytes("edSource"), source);
     QCOMPARE(paneBytes("edHTML"), html);
     QVERIFY(window_->outputFileName().empty());
