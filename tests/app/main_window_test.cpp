@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/error_box.h"
 #include "app/layout.h"
 #include "app/pane.h"
 #include "engine/converter.h"
@@ -534,6 +535,26 @@ class MainWindowTest : public QObject {
     openFile("empty.pas");
     press(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString());
+  }
+
+  void error_box_ends_the_text_with_a_full_stop_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letter") << "File access denied" << "File access denied.";
+    QTest::newRow("digit") << "error 5" << "error 5.";
+    QTest::newRow("slash, just after the stop") << "/a/b/" << "/a/b/.";
+    QTest::newRow("non-ASCII") << "caf\u00E9" << "caf\u00E9.";
+    QTest::newRow("full stop") << "Done." << "Done.";
+    QTest::newRow("hyphen, just before the stop") << "a -" << "a -";
+    QTest::newRow("quote") << "file 'x'" << "file 'x'";
+    QTest::newRow("parenthesis") << "(none)" << "(none)";
+    QTest::newRow("space") << "ends in space " << "ends in space ";
+    QTest::newRow("empty") << "" << "";
+  }
+  void error_box_ends_the_text_with_a_full_stop() {
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QCOMPARE(errorBoxText(message), shown);
   }
 
   void online_help_opens_the_help_page() {
