@@ -32,22 +32,26 @@ TagSet markedTags() {
   return tags;
 }
 
-TEST(GetTags, EmptyStoreGivesTheBuiltInSet) {
-  MemoryStore store;
-  auto tags = markedTags();
-  GetTags(store, tags);
-  EXPECT_EQ(tags.ReservedOpen, "<b>");
-  EXPECT_EQ(tags.ReservedClose, "</b>");
-  EXPECT_EQ(tags.CommentOpen, "<font color=\"000080\"><i>");
-  EXPECT_EQ(tags.CommentClose, "</i></font>");
-  EXPECT_EQ(tags.NumberOpen, "<font color=\"000080\">");
-  EXPECT_EQ(tags.NumberClose, "</font>");
-  EXPECT_EQ(tags.StringsOpen, "<font color=\"000080\">");
-  EXPECT_EQ(tags.StringsClose, "</font>");
-  EXPECT_TRUE(tags.Incode);
-  EXPECT_EQ(tags.TabSize, 2);
-  EXPECT_EQ(tags.StyleSheet, "old.css");
-  EXPECT_EQ(tags.DefaultColor, "old");
+TEST(GetTags, NoSettingsKeyGivesTheBuiltInSetWithoutError) {
+  // An empty store, and one whose Settings key has no block of its own.
+  for (const std::string& text :
+       {std::string("REGEDIT4\n"), "REGEDIT4\n" + Settings + "\\Style]\n\"Comment\"=\"c\"\n"}) {
+    auto store = storeFrom(text);
+    auto tags = markedTags();
+    GetTags(store, tags);
+    EXPECT_EQ(tags.ReservedOpen, "<b>");
+    EXPECT_EQ(tags.ReservedClose, "</b>");
+    EXPECT_EQ(tags.CommentOpen, "<font color=\"000080\"><i>");
+    EXPECT_EQ(tags.CommentClose, "</i></font>");
+    EXPECT_EQ(tags.NumberOpen, "<font color=\"000080\">");
+    EXPECT_EQ(tags.NumberClose, "</font>");
+    EXPECT_EQ(tags.StringsOpen, "<font color=\"000080\">");
+    EXPECT_EQ(tags.StringsClose, "</font>");
+    EXPECT_TRUE(tags.Incode);
+    EXPECT_EQ(tags.TabSize, 2);
+    EXPECT_EQ(tags.StyleSheet, "old.css");
+    EXPECT_EQ(tags.DefaultColor, "old");
+  }
 }
 
 TEST(GetTags, BuiltInSetIsWhatTheFirstRunDefaultsBuild) {
@@ -64,14 +68,6 @@ TEST(GetTags, BuiltInSetIsWhatTheFirstRunDefaultsBuild) {
   GetTags(store, stored);
   stored.DefaultColor.clear();
   EXPECT_EQ(stored, builtIn);
-}
-
-TEST(GetTags, OnlyTheStyleKeyGivesTheBuiltInSetWithoutError) {
-  auto store = storeFrom("REGEDIT4\n" + Settings + "\\Style]\n\"Comment\"=\"c\"\n");
-  TagSet tags;
-  GetTags(store, tags);
-  EXPECT_EQ(tags.ReservedOpen, "<b>");
-  EXPECT_TRUE(tags.Incode);
 }
 
 struct InCodeCase {

@@ -4,6 +4,7 @@
 #include "engine/converter.h"
 #include "output/get_tags.h"
 #include "settings/key_tree_store.h"
+#include "settings/memory_store.h"
 #include "settings/reg_file_format.h"
 #include "settings/reg_file_store.h"
 #include "settings/settings_io.h"
@@ -146,6 +147,8 @@ class SettingsDialogTest : public QObject {
   void saveStore(const HeldSettings& held, FormattingMode mode, int tabSize = 2);
   void typeInto(const char* boxName, const QString& text);
   void clickRow(int row);
+  /// The store file's bytes; empty when there is none.
+  std::string storedFile() const;
   /// The values of the store file by key (below the settings key) and name.
   std::map<std::pair<std::string, std::string>, std::string> storedValues() const;
   /// One value's data in the store file; empty when it is not there.
@@ -241,13 +244,18 @@ void SettingsDialogTest::clickRow(int row) {
                     list->visualItemRect(list->item(row)).center());
 }
 
+std::string SettingsDialogTest::storedFile() const {
+  QFile file(QString::fromStdString(storePath_));
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
 std::map<std::pair<std::string, std::string>, std::string> SettingsDialogTest::storedValues()
     const {
-  QFile file(QString::fromStdString(storePath_));
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  const std::string bytes = storedFile();
+  if (bytes.empty()) return {};
   const std::string prefix = std::string(CurrentUserHive) + SettingsKey;
   std::map<std::pair<std::string, std::string>, std::string> values;
-  const RegKeyTree tree = parseRegFile(file.readAll().toStdString());
+  const RegKeyTree tree = parseRegFile(bytes);
   for (const RegKey& key : tree.keys()) {
     for (const RegValue& value : key.values)
       values[{key.path.substr(prefix.size()), value.name}] = value.data;
@@ -364,34 +372,10 @@ void SettingsDialogTest::enterAtOncePressesOkAndWritesEveryValue() {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
   QTRY_VERIFY(dialog_.isNull());
 
-  const std::string off = dwordData(0), on = dwordData(1);
-  const std::map<std::pair<std::string, std::string>, std::string> expected = {
-      {{"\\InCode\\Comment", "Bold"}, off},
-      {{"\\InCode\\Comment", "Italic"}, on},
-      {{"\\InCode\\Comment", "Underlined"}, off},
-      {{"\\InCode\\Comment", "Color"}, textData("000080")},
-      {{"\\InCode\\Number", "Bold"}, off},
-      {{"\\InCode\\Number", "Italic"}, off},
-      {{"\\InCode\\Number", "Underlined"}, off},
-      {{"\\InCode\\Number", "Color"}, textData("000080")},
-      {{"\\InCode\\Reserved", "Bold"}, on},
-      {{"\\InCode\\Reserved", "Italic"}, off},
-      {{"\\InCode\\Reserved", "Underlined"}, off},
-      {{"\\InCode\\Reserved", "Color"}, textData("000000")},
-      {{"\\InCode\\Strings", "Bold"}, off},
-      {{"\\InCode\\Strings", "Italic"}, off},
-      {{"\\InCode\\Strings", "Underlined"}, off},
-      {{"\\InCode\\Strings", "Color"}, textData("000080")},
-      {{"\\Style", "Comment"}, textData("")},
-      {{"\\Style", "Number"}, textData("")},
-      {{"\\Style", "Reserved"}, textData("")},
-      {{"\\Style", "Strings"}, textData("")},
-      {{"\\Style", "Sheet"}, textData("")},
-      {{"", "Incode"}, on},
-      {{"", "TabSize"}, dwordData(2)},
-      {{"", "DefaultColor"}, textData("000000")},
-  };
-  QVERIFY(storedValues() == expected);
+  // All 24 values of the first-run settings, as the WriteToRegistry tests spell them out.
+  MemoryStore firstRun;
+  WriteToRegistry(firstRun, classicHeld(), {FormattingMode::InCode, 2, false});
+  QCOMPARE(storedFile(), formatRegFile(firstRun.tree()));
   QCOMPARE(conversions_, 1);
   QVERIFY(busyWhileConverting_);
   QCOMPARE(QApplication::overrideCursor(), nullptr);
