@@ -40,12 +40,28 @@ constexpr std::array<CodeByte, 256> codeBytes = [] {
 
 CodeByte kindOf(char c) { return codeBytes[static_cast<unsigned char>(c)]; }
 
+/// A table of the bytes that pass one test, built from that test.
+constexpr std::array<bool, 256> bytesWhere(bool (*passes)(CodeByte)) {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 256; ++c) table[c] = passes(codeBytes[c]);
+  return table;
+}
+
+constexpr auto wordBytes =
+    bytesWhere([](CodeByte kind) { return kind == CodeByte::Letter || kind == CodeByte::Digit; });
+constexpr auto numberRunBytes =
+    bytesWhere([](CodeByte kind) { return kind == CodeByte::Digit || kind == CodeByte::NumberSign; });
+constexpr auto spaceBytes = bytesWhere([](CodeByte kind) { return kind == CodeByte::Space; });
+/// The bytes that neither start nor continue anything: a run of them after a
+/// plain byte only needs copying.
+constexpr auto quietBytes =
+    bytesWhere([](CodeByte kind) { return kind == CodeByte::Plain || kind == CodeByte::Space; });
+
 // Lambdas rather than function pointers, so that the run scans inline them.
-constexpr auto inNumberRun = [](char c) { return char_classes::isNumberRunChar(c); };
-constexpr auto inWord = [](char c) {
-  const CodeByte kind = kindOf(c);
-  return kind == CodeByte::Letter || kind == CodeByte::Digit;
-};
+constexpr auto inWord = [](char c) { return wordBytes[static_cast<unsigned char>(c)]; };
+constexpr auto inNumberRun = [](char c) { return numberRunBytes[static_cast<unsigned char>(c)]; };
+constexpr auto isSpace = [](char c) { return spaceBytes[static_cast<unsigned char>(c)]; };
+constexpr auto isQuiet = [](char c) { return quietBytes[static_cast<unsigned char>(c)]; };
 
 /// Copies code to out, with markup inserted at ascending positions; the text
 /// between two insertions is copied in one piece, escaped if it holds a byte
@@ -115,10 +131,12 @@ class MarkupWriter {
 };
 
 /// The end of the run of characters that satisfy belongs, from begin on.
+/// A plain loop: runs are short, too short for an unrolled search to pay.
 template <typename Belongs>
 std::size_t runEnd(std::string_view text, std::size_t begin, Belongs belongs) {
-  return static_cast<std::size_t>(std::find_if_not(text.begin() + begin, text.end(), belongs) -
-                                  text.begin());
+  std::size_t end = begin;
+  while (end < text.size() && belongs(text[end])) ++end;
+  return end;
 }
 
 bool followsWordChar(std::string_view text, std::size_t pos) {
@@ -134,7 +152,7 @@ std::size_t appendMarkedCode(std::string_view line, std::size_t begin, int tabSp
   while (pos < line.size()) {
     switch (kindOf(line[pos])) {
       case CodeByte::Space:
-        ++pos;
+        pos = runEnd(line, pos + 1, isSpace);
         break;
       case CodeByte::Tab:
         // A tab becomes spaces, so it keeps a reserved span open.
@@ -143,7 +161,8 @@ std::size_t appendMarkedCode(std::string_view line, std::size_t begin, int tabSp
         break;
       case CodeByte::Letter: {
         const std::size_t end = runEnd(line, pos + 1, inWord);
-        if (!followsWordChar(line, pos) && isReservedWord(line.substr(pos, end - pos))) {
+        const std::string_view word = line.substr(pos, end - pos);
+        if (!followsWordChar(line, pos) && mayBeReservedWord(word) && isReservedWord(word)) {
           writer.addReservedWord(pos, end);
         } else {
           writer.closeReservedSpan();
@@ -178,7 +197,7 @@ std::size_t appendMarkedCode(std::string_view line, std::size_t begin, int tabSp
         [[fallthrough]];
       case CodeByte::Plain:
         writer.closeReservedSpan();
-        ++pos;
+        pos = runEnd(line, pos + 1, isQuiet);
         break;
     }
   }

@@ -32,6 +32,15 @@ TEST(ReservedWords, EveryWordIsFoundInAnyCase) {
     EXPECT_TRUE(isReservedWord(word)) << word;
     EXPECT_TRUE(isReservedWord(upper)) << upper;
     EXPECT_TRUE(isReservedWord(mixed)) << mixed;
+    EXPECT_TRUE(mayBeReservedWord(word) && mayBeReservedWord(upper)) << word;
+  }
+}
+
+// The quick test may pass a name, but must fail those no reserved word is like.
+TEST(ReservedWords, QuickTestFailsNamesOfOtherInitialsOrLengths) {
+  for (std::string_view word : {"integer", "x", "Resulting", "zero", "_end", "1end", "\xC9ND",
+                                "resourcestrings", "implementationsection"}) {
+    EXPECT_FALSE(mayBeReservedWord(word)) << word;
   }
 }
 
