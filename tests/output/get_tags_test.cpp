@@ -39,18 +39,10 @@ TEST(GetTags, NoSettingsKeyGivesTheBuiltInSetWithoutError) {
     auto store = storeFrom(text);
     auto tags = markedTags();
     GetTags(store, tags);
-    EXPECT_EQ(tags.ReservedOpen, "<b>");
-    EXPECT_EQ(tags.ReservedClose, "</b>");
-    EXPECT_EQ(tags.CommentOpen, "<font color=\"000080\"><i>");
-    EXPECT_EQ(tags.CommentClose, "</i></font>");
-    EXPECT_EQ(tags.NumberOpen, "<font color=\"000080\">");
-    EXPECT_EQ(tags.NumberClose, "</font>");
-    EXPECT_EQ(tags.StringsOpen, "<font color=\"000080\">");
-    EXPECT_EQ(tags.StringsClose, "</font>");
-    EXPECT_TRUE(tags.Incode);
-    EXPECT_EQ(tags.TabSize, 2);
-    EXPECT_EQ(tags.StyleSheet, "old.css");
-    EXPECT_EQ(tags.DefaultColor, "old");
+    const std::string navy = "<font color=\"000080\">";
+    const TagSet builtIn{"<b>", "</b>",    navy + "<i>", "</i></font>", navy, "</font>",
+                         navy,  "</font>", "old.css",    "old",         true, 2};
+    EXPECT_EQ(tags, builtIn);
   }
 }
 
