@@ -58,16 +58,18 @@ std::string defaultSettingsFilePath() { return configFolder() + "/Korvane/Tessal
 
 RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
 
-std::optional<std::string> RegFileStore::readBytes() const {
+std::optional<std::string> RegFileStore::readBytes(bool forWriting) const {
   try {
     return readFileIfPresent(path_);
   } catch (const std::system_error& error) {
+    // A write keeps what it does not know, so it fails with a file it cannot read.
+    if (forWriting) throw writeError(path_, error.code().value());
     throw std::runtime_error(readError(path_, ": " + error.code().message()));
   }
 }
 
 RegKeyTree RegFileStore::loadTree() {
-  const auto bytes = readBytes();
+  const auto bytes = readBytes(false);
   if (!bytes) return {};
   try {
     return parseRegFile(*bytes);
@@ -79,7 +81,7 @@ RegKeyTree RegFileStore::loadTree() {
 
 RegKeyTree RegFileStore::loadTreeForWriting() {
   unparseable_.reset();
-  const auto bytes = readBytes();
+  const auto bytes = readBytes(true);
   if (!bytes) return {};
   try {
     return parseRegFile(*bytes);

@@ -26,8 +26,9 @@ protected:
   void saveTree(const RegKeyTree& tree) override;
 
 private:
-  /// The file's bytes, or nothing when it is missing.
-  std::optional<std::string> readBytes() const;
+  /// The file's bytes, or nothing when it is missing. A file that cannot be
+  /// read raises the read error, or forWriting the write error.
+  std::optional<std::string> readBytes(bool forWriting) const;
 
   std::string path_;
   /// The bytes of an unparseable file that the next save keeps as .bak.

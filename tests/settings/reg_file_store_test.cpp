@@ -111,6 +111,8 @@ TEST_F(RegFileStoreTest, UnreadableFileNamesTheSystemsReason) {
   std::filesystem::create_directories(path);
   EXPECT_EQ(errorOf([&] { store.openKey(SettingsKey, false); }),
             "Cannot read settings file '" + path + "': Is a directory");
+  EXPECT_EQ(errorOf([&] { WriteToRegistry(store, sampleSettings(), DialogSettingsState{}); }),
+            "Failed to set data for '" + path + "': Is a directory");
 }
 
 TEST_F(RegFileStoreTest, WriteBelowARegularFileFailsWithTheSystemsReason) {
