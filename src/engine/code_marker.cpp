@@ -143,6 +143,50 @@ bool followsWordChar(std::string_view text, std::size_t pos) {
   return pos > 0 && inWord(text[pos - 1]);
 }
 
+/// Marks the name or reserved word that begins at pos; returns its end.
+std::size_t markWord(std::string_view line, std::size_t pos, MarkupWriter& writer) {
+  const std::size_t end = runEnd(line, pos + 1, inWord);
+  const std::string_view word = line.substr(pos, end - pos);
+  if (!followsWordChar(line, pos) && mayBeReservedWord(word) && isReservedWord(word)) {
+    writer.addReservedWord(pos, end);
+  } else {
+    writer.closeReservedSpan();
+  }
+  return end;
+}
+
+/// Marks what begins at pos with a byte of kind other than a letter, space
+/// or plain byte; returns its end.
+std::size_t markRareByte(std::string_view line, std::size_t pos, CodeByte kind,
+                         MarkupWriter& writer) {
+  switch (kind) {
+    case CodeByte::Tab:
+      // A tab becomes spaces, so it keeps a reserved span open.
+      writer.noteEscaped(pos);
+      return pos + 1;
+    case CodeByte::Digit:
+      // A digit right behind a letter or digit belongs to a name such as "Edit1".
+      if (followsWordChar(line, pos)) {
+        writer.closeReservedSpan();
+        return pos + 1;
+      }
+      [[fallthrough]];
+    case CodeByte::NumberSign: {
+      const std::size_t end = runEnd(line, pos + 1, inNumberRun);
+      writer.wrapNumberRun(pos, end);
+      return end;
+    }
+    case CodeByte::EscapedMark:
+      writer.noteEscaped(pos);
+      writer.closeReservedSpan();
+      return pos + 1;
+    default:
+      // A "(" or "/" that opens nothing.
+      writer.closeReservedSpan();
+      return runEnd(line, pos + 1, isQuiet);
+  }
+}
+
 }  // namespace
 
 std::size_t appendMarkedCode(std::string_view line, std::size_t begin, int tabSpaces,
@@ -150,57 +194,22 @@ std::size_t appendMarkedCode(std::string_view line, std::size_t begin, int tabSp
   MarkupWriter writer(line, begin, tabSpaces, tags, out);
   std::size_t pos = begin;
   while (pos < line.size()) {
-    switch (kindOf(line[pos])) {
-      case CodeByte::Space:
-        pos = runEnd(line, pos + 1, isSpace);
-        break;
-      case CodeByte::Tab:
-        // A tab becomes spaces, so it keeps a reserved span open.
-        writer.noteEscaped(pos);
-        ++pos;
-        break;
-      case CodeByte::Letter: {
-        const std::size_t end = runEnd(line, pos + 1, inWord);
-        const std::string_view word = line.substr(pos, end - pos);
-        if (!followsWordChar(line, pos) && mayBeReservedWord(word) && isReservedWord(word)) {
-          writer.addReservedWord(pos, end);
-        } else {
-          writer.closeReservedSpan();
-        }
-        pos = end;
-        break;
-      }
-      case CodeByte::Digit:
-        // A digit right behind a letter or digit belongs to a name such as "Edit1".
-        if (followsWordChar(line, pos)) {
-          writer.closeReservedSpan();
-          ++pos;
-          break;
-        }
-        [[fallthrough]];
-      case CodeByte::NumberSign: {
-        const std::size_t end = runEnd(line, pos + 1, inNumberRun);
-        writer.wrapNumberRun(pos, end);
-        pos = end;
-        break;
-      }
-      case CodeByte::EscapedMark:
-        writer.noteEscaped(pos);
-        writer.closeReservedSpan();
-        ++pos;
-        break;
-      case CodeByte::MayOpenToken:
-        if (tokenStartAt(line, pos) != TokenStart::Code) {
-          writer.finish(pos);
-          return pos;
-        }
-        [[fallthrough]];
-      case CodeByte::Plain:
-        writer.closeReservedSpan();
-        pos = runEnd(line, pos + 1, isQuiet);
-        break;
+    const CodeByte kind = kindOf(line[pos]);
+    // Names, spaces and punctuation make most of the code: they are tested
+    // first, in that order, before the rarer kinds.
+    if (kind == CodeByte::Letter) {
+      pos = markWord(line, pos, writer);
+    } else if (kind == CodeByte::Space) {
+      pos = runEnd(line, pos + 1, isSpace);
+    } else if (kind == CodeByte::Plain) {
+      writer.closeReservedSpan();
+      pos = runEnd(line, pos + 1, isQuiet);
+    } else if (kind == CodeByte::MayOpenToken && tokenStartAt(line, pos) != TokenStart::Code) {
+      break;
+    } else {
+      pos = markRareByte(line, pos, kind, writer);
     }
   }
-  writer.finish(line.size());
-  return line.size();
+  writer.finish(pos);
+  return pos;
 }
