@@ -4,6 +4,7 @@
 #include "engine/escaped_text.h"
 #include "engine/reserved_words.h"
 #include "engine/token_start.h"
+#include "engine/word_at_a_time.h"
 
 #include <algorithm>
 #include <array>
@@ -139,14 +140,22 @@ std::size_t runEnd(std::string_view text, std::size_t begin, Belongs belongs) {
   return end;
 }
 
+std::size_t wordEnd(std::string_view text, std::size_t begin) {
+  return word_at_a_time::runEnd(text, begin, word_at_a_time::nonWordBytes, inWord);
+}
+
+std::size_t spacesEnd(std::string_view text, std::size_t begin) {
+  return word_at_a_time::runEnd(text, begin, word_at_a_time::nonSpaceBytes, isSpace);
+}
+
 bool followsWordChar(std::string_view text, std::size_t pos) {
   return pos > 0 && inWord(text[pos - 1]);
 }
 
 /// Marks the name or reserved word that begins at pos; returns its end.
 std::size_t markWord(std::string_view line, std::size_t pos, MarkupWriter& writer) {
-  const std::size_t end = runEnd(line, pos + 1, inWord);
-  const std::string_view word = line.substr(pos, end - pos);
+  const std::size_t end = wordEnd(line, pos + 1);
+  const std::string_view word(line.data() + pos, end - pos);
   if (!followsWordChar(line, pos) && mayBeReservedWord(word) && isReservedWord(word)) {
     writer.addReservedWord(pos, end);
   } else {
@@ -200,7 +209,7 @@ std::size_t appendMarkedCode(std::string_view line, std::size_t begin, int tabSp
     if (kind == CodeByte::Letter) {
       pos = markWord(line, pos, writer);
     } else if (kind == CodeByte::Space) {
-      pos = runEnd(line, pos + 1, isSpace);
+      pos = spacesEnd(line, pos + 1);
     } else if (kind == CodeByte::Plain) {
       writer.closeReservedSpan();
       pos = runEnd(line, pos + 1, isQuiet);
