@@ -6,7 +6,6 @@
 #include "engine/token_start.h"
 #include "engine/word_at_a_time.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 

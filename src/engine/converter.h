@@ -10,8 +10,9 @@
 /// The comment a line ends inside; the only state carried to the next line.
 enum class CommentState : std::uint8_t { None, Brace, Paren };
 
-/// Turns Delphi source lines into HTML lines with one tag set. Holds no
-/// buffers of its own, so one converter per thread keeps threads apart.
+/// Turns Delphi source lines into HTML lines with one tag set. It keeps
+/// nothing from one call to the next (the caller holds the comment state), so
+/// threads may share one.
 class Converter {
  public:
   explicit Converter(const TagSet& tags);

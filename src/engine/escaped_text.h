@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,16 +8,6 @@
 /// to the dialog's range 0 to 99 first, and a tab never vanishes, so 0 and 1
 /// both give one space.
 int spacesPerTab(std::int32_t tabSize);
-
-/// The bytes that appendEscaped replaces: tab, "<", ">" and "&".
-inline constexpr std::array<bool, 256> EscapedBytes = [] {
-  std::array<bool, 256> escaped{};
-  for (unsigned char c : {'\t', '<', '>', '&'}) escaped[c] = true;
-  return escaped;
-}();
-
-/// Whether appendEscaped replaces c.
-inline bool isEscaped(char c) { return EscapedBytes[static_cast<unsigned char>(c)]; }
 
 /// Appends text to out as the page shows it: every tab replaced by tabSpaces
 /// spaces (no tab stops), then "<", ">" and "&" written as "&lt;", "&gt;" and
