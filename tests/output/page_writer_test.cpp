@@ -1,5 +1,7 @@
 #include "output/page_writer.h"
 
+#include "output/atomic_file.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -111,6 +113,30 @@ TEST_F(SaveOutputTest, WritesThePageAndReplacesAnOldOne) {
   SaveOutput(page, "unit1", inCode(), {"a", "b"});
   EXPECT_EQ(contents(page), pageText("unit1", inCode(), {"a", "b"}));
   EXPECT_EQ(entries(), 1u) << "no temporary file is left";
+}
+
+// Rows of every size, some larger than the file's buffer, then one block of
+// many rows: the bytes that pass the buffer and those that go through it
+// must land in order.
+TEST_F(SaveOutputTest, RowsAndBlocksOfAnySizeLandInOrder) {
+  std::vector<std::string> lines;
+  std::string block;
+  for (std::size_t length = 1; length < 300000; length = length * 3 + 1) {
+    lines.emplace_back(length, static_cast<char>('a' + lines.size() % 26));
+    block += lines.back();
+    block += PageLineEnd;
+  }
+  const fs::path page = folder / "big.html";
+  AtomicFile file(page);
+  PageWriter writer(file.stream(), inCode());
+  writer.writeHead("big");
+  for (const std::string& line : lines) writer.writeLine(line);
+  writer.writeLines(block);
+  writer.writeTail();
+  file.commit();
+  std::vector<std::string> twice = lines;
+  twice.insert(twice.end(), lines.begin(), lines.end());
+  EXPECT_EQ(contents(page), pageText("big", inCode(), twice));
 }
 
 TEST_F(SaveOutputTest, KeepsThePermissionsOfThePageItReplaces) {
