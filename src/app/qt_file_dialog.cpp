@@ -2,7 +2,9 @@
 
 #include "app/pattern_filter_proxy.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -52,7 +54,9 @@ bool QtFileDialog::execute() {
   dialog_->selectNameFilter(spec_.filters.value(confirmedFilter_ - 1).description);
   if (!confirmedName_.isEmpty()) dialog_->selectFile(confirmedName_);
   useSelectedFilter();
-  if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty()) return false;
+  const int result = dialog_->exec();
+  hideNameCompletions();
+  if (result != QDialog::Accepted || dialog_->selectedFiles().isEmpty()) return false;
   confirmedName_ = dialog_->selectedFiles().constFirst();
   confirmedFilter_ = filterBox_ ? filterBox_->currentIndex() + 1 : spec_.initialFilter;
   return true;
@@ -70,6 +74,13 @@ void QtFileDialog::useSelectedFilter() {
   // with its comma); the proxy matches the real ones instead.
   if (files_) files_->setNameFilters({});
   proxy_->setPatterns(spec_.filters.value(index).patterns);
+}
+
+void QtFileDialog::hideNameCompletions() {
+  // Enter pressed while the list of completions shows closes the dialog but
+  // leaves the list standing over the main window.
+  if (QCompleter* completer = nameEdit_ ? nameEdit_->completer() : nullptr)
+    if (completer->popup()) completer->popup()->hide();
 }
 
 void QtFileDialog::keepNameAcrossFilterChange() {

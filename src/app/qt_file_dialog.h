@@ -14,7 +14,7 @@ class PatternFilterProxy;
 /// and kept by its owner, listing files by the real patterns of the selected
 /// filter while showing the filter descriptions as they are written.
 class QtFileDialog : public FileDialog {
-public:
+ public:
   QtFileDialog(QWidget* parent, const FileDialogSpec& spec);
   ~QtFileDialog() override;
 
@@ -25,9 +25,10 @@ public:
   /// The dialog itself, for tests that look at what it lists.
   QFileDialog& dialog() const;
 
-private:
+ private:
   void useSelectedFilter();
   void keepNameAcrossFilterChange();
+  void hideNameCompletions();
 
   FileDialogSpec spec_;
   QPointer<QFileDialog> dialog_;

@@ -2,8 +2,10 @@
 #include "app/page_saver.h"
 #include "app/qt_file_dialog.h"
 
+#include <QAbstractItemView>
 #include <QAbstractProxyModel>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -134,6 +136,23 @@ class FileDialogTest : public QObject {
     QVERIFY(!save.execute());
     QCOMPARE(shownOnReopen(save), Shown({"first", 2}));
     QCOMPARE(save.filterIndex(), 3);
+  }
+
+  void completions_go_with_the_dialog() {
+    QtFileDialog open(nullptr, openDialogSpec());
+    open.dialog().setDirectory(folder_);
+    QCompleter* completer = nullptr;
+    bool listed = false;
+    QTimer::singleShot(50, [&] {
+      completer = nameEdit(open)->completer();
+      nameEdit(open)->setText(folder_ + "/UNIT1.PAS");
+      completer->complete();
+      listed = completer->popup()->isVisible();
+      QMetaObject::invokeMethod(&open.dialog(), "accept", Qt::QueuedConnection);
+    });
+    open.execute();
+    QVERIFY(listed);
+    QVERIFY(!completer->popup()->isVisible());
   }
 
   void all_files_keeps_the_typed_extension() {
