@@ -23,7 +23,8 @@ class Converter {
   void convertLine(std::string_view line, CommentState& state, std::string& out) const;
 
  private:
-  /// Appends the comment or string that begins at pos; returns its end.
+  /// Appends the comment or string that begins at pos (the code there, if
+  /// none does); returns its end.
   std::size_t appendToken(std::string_view line, std::size_t pos, CommentState& state,
                           std::string& out) const;
   /// Appends the rest of the comment that state names, from begin, with its
