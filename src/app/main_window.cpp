@@ -131,7 +131,11 @@ void TForm1::createMenus() {
   QMenu* menu = nullptr;
   for (const MenuCommand& command : commands) {
     const QString title = QString::fromLatin1(command.menu);
-    if (!menu || menu->title() != title) menu = menuBar()->addMenu(title);
+    if (!menu || menu->title() != title) {
+      menu = menuBar()->addMenu(title);
+      // A menu opens in a window of its own, which would not take the window's font.
+      menu->setFont(font());
+    }
     if (command.separatorBefore) menu->addSeparator();
     QAction* action = menu->addAction(QString::fromLatin1(command.caption));
     action->setObjectName(QString::fromLatin1(command.objectName));

@@ -200,6 +200,8 @@ class MainWindowTest : public QObject {
       QVERIFY2(shown == family || shown == standIn, qPrintable(shown));
     };
     checkFont(window_->font(), "MS Sans Serif", 8, "Liberation Sans");
+    for (const QAction* item : window_->menuBar()->actions())
+      checkFont(item->menu()->font(), "MS Sans Serif", 8, "Liberation Sans");
     writeBytes(path("short.pas"), "x");
     openFile("short.pas");
     for (const char* name : {"edSource", "edHTML"}) {
@@ -540,16 +542,26 @@ class MainWindowTest : public QObject {
   void error_box_ends_the_text_with_a_full_stop_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "File access denied" << "File access denied.";
-    QTest::newRow("digit") << "error 5" << "error 5.";
-    QTest::newRow("slash, just after the stop") << "/a/b/" << "/a/b/.";
-    QTest::newRow("non-ASCII") << "caf\u00E9" << "caf\u00E9.";
-    QTest::newRow("full stop") << "Done." << "Done.";
-    QTest::newRow("hyphen, just before the stop") << "a -" << "a -";
-    QTest::newRow("quote") << "file 'x'" << "file 'x'";
-    QTest::newRow("parenthesis") << "(none)" << "(none)";
-    QTest::newRow("space") << "ends in space " << "ends in space ";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("letter") << "File access denied"
+                            << "File access denied.";
+    QTest::newRow("digit") << "error 5"
+                           << "error 5.";
+    QTest::newRow("slash, just after the stop") << "/a/b/"
+                                                << "/a/b/.";
+    QTest::newRow("non-ASCII") << "caf\u00E9"
+                               << "caf\u00E9.";
+    QTest::newRow("full stop") << "Done."
+                               << "Done.";
+    QTest::newRow("hyphen, just before the stop") << "a -"
+                                                  << "a -";
+    QTest::newRow("quote") << "file 'x'"
+                           << "file 'x'";
+    QTest::newRow("parenthesis") << "(none)"
+                                 << "(none)";
+    QTest::newRow("space") << "ends in space "
+                           << "ends in space ";
+    QTest::newRow("empty") << ""
+                           << "";
   }
   void error_box_ends_the_text_with_a_full_stop() {
     QFETCH(QString, message);
