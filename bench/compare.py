@@ -75,6 +75,8 @@ def main():
 
     with tempfile.TemporaryDirectory(prefix="tessaline-bench-") as folder:
         work = Path(folder)
+        # highlight leaves its style sheet in the current folder.
+        os.chdir(work)
         sources = pascal_sources(tree)
         corpus = work / "corpus.pas"
         size = make_corpus(sources, corpus)
