@@ -11,11 +11,11 @@
 #include "app/pane_text.h"
 #include "app/preview_location.h"
 #include "app/source_file.h"
-#include "app/style_sheet_warning.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
 #include "output/get_tags.h"
 #include "output/page_writer.h"
+#include "output/style_sheet_warning.h"
 #include "settings/settings_dialog.h"
 
 #include <QApplication>

@@ -11,7 +11,7 @@ class QRect;
 class QString;
 class QWidget;
 
-// The pieces of the splash and About windows: fixed places in pixels, one font.
+// The pieces of the fixed-layout windows: fixed places in pixels, one font.
 
 /// The fixed windows' font: Arial 8 pt (Liberation Sans where Arial is absent).
 QFont formFont(QFont::Weight weight);

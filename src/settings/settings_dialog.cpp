@@ -6,6 +6,7 @@
 #include "app/display_text.h"
 #include "app/error_box.h"
 #include "app/file_dialog.h"
+#include "app/window_parts.h"
 #include "settings/click_dropper.h"
 #include "settings/colour_box.h"
 #include "settings/colour_text.h"
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 
 namespace {
 
@@ -67,7 +67,6 @@ TForm2::TForm2(AppContext& context, ActivationKeeper& keeper, std::function<void
   setWindowTitle(QStringLiteral("File Settings"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ClientSize);
-  move(screen()->availableGeometry().center() - rect().center());
   connectHandlers();
   FormCreate();
 }
@@ -117,6 +116,7 @@ void TForm2::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (loadStarted_) return;
   loadStarted_ = true;
+  centreOnDesktop(this);
   keeper_.keep(this);
   // After the showing, so that the window is up before a read error is shown.
   QMetaObject::invokeMethod(this, &TForm2::FormActivate, Qt::QueuedConnection);

@@ -1,4 +1,4 @@
-#include "app/page_saver.h"
+#include "output/page_saver.h"
 
 #include "app/display_text.h"
 #include "output/file_name_rules.h"

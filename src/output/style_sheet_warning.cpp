@@ -1,4 +1,4 @@
-#include "app/style_sheet_warning.h"
+#include "output/style_sheet_warning.h"
 
 #include <QMessageBox>
 
