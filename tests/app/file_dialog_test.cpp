@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "app/page_saver.h"
+#include "output/page_saver.h"
 #include "app/qt_file_dialog.h"
 
 #include <QAbstractItemView>
