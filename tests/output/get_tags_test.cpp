@@ -1,17 +1,10 @@
 #include "output/get_tags.h"
-#include "settings/memory_store.h"
-#include "settings/reg_file_format.h"
 #include "settings/settings_io.h"
+#include "../settings/store_text.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-MemoryStore storeFrom(const std::string& regedit4Text) {
-  return MemoryStore(parseRegFile(regedit4Text));
-}
-
-const std::string Settings = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings";
 
 std::string settingsBlock(bool incode, const std::string& defaultColor) {
   return Settings + "]\n\"Incode\"=dword:" + (incode ? "1" : "0") +

@@ -1,5 +1,5 @@
 #include "settings/memory_store.h"
-#include "settings/reg_file_format.h"
+#include "store_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,6 @@
 namespace {
 
 using namespace std::string_literals;
-
-MemoryStore storeFrom(const std::string& regedit4Text) {
-  return MemoryStore(parseRegFile(regedit4Text));
-}
 
 const std::string StoreText = R"(REGEDIT4
 [HKEY_CURRENT_USER\Software\Korvane\Tessaline\Settings]

@@ -1,16 +1,9 @@
-#include "settings/memory_store.h"
-#include "settings/reg_file_format.h"
 #include "settings/settings_io.h"
+#include "store_text.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-MemoryStore storeFrom(const std::string& regedit4Text) {
-  return MemoryStore(parseRegFile(regedit4Text));
-}
-
-const std::string Settings = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings";
 
 /// A store as WriteToRegistry leaves it, with the lines of one key changed.
 std::string completeStoreText(const std::string& settingsValues, const std::string& numberValues) {
