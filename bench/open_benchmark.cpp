@@ -3,12 +3,12 @@
 // process's peak memory. Run by hand (offscreen, release build):
 //   QT_QPA_PLATFORM=offscreen build/bench/open_benchmark
 #include "app/main_window.h"
-#include "app/pane.h"
-#include "app/pane_text.h"
-#include "app/source_file.h"
+#include "gui/pane.h"
+#include "gui/pane_text.h"
+#include "files/source_file.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
-#include "output/get_tags.h"
+#include "settings/get_tags.h"
 #include "settings/memory_store.h"
 
 #include <QApplication>

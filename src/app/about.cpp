@@ -5,11 +5,11 @@
 #include <QPalette>
 #include <QShowEvent>
 
-#include "app/activation_keeper.h"
+#include "gui/activation_keeper.h"
 #include "app/art.h"
 #include "app/credits.h"
-#include "app/link_label.h"
-#include "app/window_parts.h"
+#include "gui/link_label.h"
+#include "gui/window_parts.h"
 
 namespace {
 constexpr QSize kClientSize(480, 297);

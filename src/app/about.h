@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/file_dialog.h"
+#include "gui/file_dialog.h"
 
 class ActivationKeeper;
 

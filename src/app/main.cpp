@@ -1,7 +1,7 @@
 #include "app/app_context.h"
 #include "app/program_start.h"
-#include "app/qt_file_dialog.h"
-#include "app/url_opener.h"
+#include "gui/qt_file_dialog.h"
+#include "gui/url_opener.h"
 #include "settings/reg_file_store.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/app_context.h"
-#include "output/page_saver.h"
+#include "app/page_saver.h"
 
 #include <QList>
 #include <QMainWindow>

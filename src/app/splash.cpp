@@ -6,7 +6,7 @@
 
 #include "app/art.h"
 #include "app/credits.h"
-#include "app/window_parts.h"
+#include "gui/window_parts.h"
 
 namespace {
 constexpr int kFrameWidth = 1;

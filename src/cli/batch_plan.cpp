@@ -1,6 +1,6 @@
 #include "cli/batch_plan.h"
 
-#include "output/file_error.h"
+#include "files/file_error.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "cli/batch_runner.h"
 
 #include "cli/page_converter.h"
-#include "output/file_error.h"
+#include "files/file_error.h"
 #include "output/file_name_rules.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/batch_plan.h"
-#include "output/tag_set.h"
+#include "engine/tag_set.h"
 
 #include <cstddef>
 #include <vector>

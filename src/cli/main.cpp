@@ -5,9 +5,9 @@
 #include "cli/batch_runner.h"
 #include "cli/command_line.h"
 #include "cli/page_converter.h"
-#include "output/file_error.h"
+#include "files/file_error.h"
 #include "output/file_name_rules.h"
-#include "output/get_tags.h"
+#include "settings/get_tags.h"
 #include "settings/reg_file_store.h"
 
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "cli/page_converter.h"
 
 #include "engine/source_lines.h"
-#include "output/atomic_file.h"
-#include "output/file_error.h"
+#include "files/atomic_file.h"
+#include "files/file_error.h"
 #include "output/page_writer.h"
 
 #include <cerrno>

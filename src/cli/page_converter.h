@@ -2,7 +2,7 @@
 
 #include "engine/converter.h"
 #include "output/page_writer.h"
-#include "output/tag_set.h"
+#include "engine/tag_set.h"
 
 #include <fstream>
 #include <istream>

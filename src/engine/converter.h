@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/tag_set.h"
+#include "engine/tag_set.h"
 
 #include <cstdint>
 #include <string>

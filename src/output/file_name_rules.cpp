@@ -1,6 +1,6 @@
 #include "output/file_name_rules.h"
 
-#include "output/html_escape.h"
+#include "engine/escaped_text.h"
 
 #include <string_view>
 

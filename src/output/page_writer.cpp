@@ -1,7 +1,7 @@
 #include "output/page_writer.h"
 
-#include "output/atomic_file.h"
-#include "output/html_escape.h"
+#include "files/atomic_file.h"
+#include "engine/escaped_text.h"
 
 #include <sstream>
 

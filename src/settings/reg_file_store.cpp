@@ -1,8 +1,8 @@
 #include "settings/reg_file_store.h"
 
-#include "output/atomic_file.h"
+#include "files/atomic_file.h"
 #include "settings/reg_file_format.h"
-#include "settings/whole_file.h"
+#include "files/whole_file.h"
 
 #include <pwd.h>
 #include <unistd.h>

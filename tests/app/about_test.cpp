@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "app/about.h"
-#include "app/activation_keeper.h"
+#include "gui/activation_keeper.h"
 #include "window_layout_check.h"
 
 class AboutTest : public QObject {

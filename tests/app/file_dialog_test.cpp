@@ -1,6 +1,6 @@
 #include "app/main_window.h"
-#include "output/page_saver.h"
-#include "app/qt_file_dialog.h"
+#include "app/page_saver.h"
+#include "gui/qt_file_dialog.h"
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>

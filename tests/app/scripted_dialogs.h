@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_dialog.h"
+#include "gui/file_dialog.h"
 
 #include <deque>
 #include <optional>

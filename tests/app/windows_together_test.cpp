@@ -1,14 +1,14 @@
 #include "app/about.h"
 #include "app/main_window.h"
-#include "app/pane.h"
+#include "gui/pane.h"
 #include "app/program_start.h"
 #include "app/splash.h"
 #include "engine/converter.h"
 #include "event_loop_run.h"
-#include "output/get_tags.h"
+#include "settings/get_tags.h"
 #include "scripted_dialogs.h"
 #include "settings/memory_store.h"
-#include "settings/settings_dialog.h"
+#include "app/settings_dialog.h"
 #include "user_folders.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "output/page_writer.h"
 
-#include "output/atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,0 @@
-#include "app/busy_cursor.h"
-
-#include <QApplication>
-#include <QCursor>
-
-BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-
-BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }

@@ -1,0 +1,56 @@
+#include "app/page_saver.h"
+
+#include "gui/display_text.h"
+#include "output/file_name_rules.h"
+#include "output/page_writer.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+bool confirmReplace(QWidget* owner, const std::string& fileName) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Tessaline"),
+                  displayFileName(fileNamePart(fileName)) +
+                      QStringLiteral(" already exists.\nDo you want to replace it?"),
+                  QMessageBox::Yes | QMessageBox::No, owner);
+  box.setObjectName(QStringLiteral("ReplaceQuestion"));
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
+FileDialogSpec saveDialogSpec() {
+  FileDialogSpec spec;
+  spec.kind = FileDialogSpec::Kind::Save;
+  spec.objectName = QStringLiteral("SaveDialog");
+  spec.filters = {{QStringLiteral("All Files (*.*)"), {QStringLiteral("*.*")}},
+                  {QStringLiteral("HTML File (*.html)"), {QStringLiteral("*.html")}},
+                  {QStringLiteral("HTM File (*.htm)"), {QStringLiteral("*.htm")}},
+                  {QStringLiteral("SSI File (*.shtml)"), {QStringLiteral("*.shtml")}}};
+  spec.initialFilter = HtmlFilter;
+  return spec;
+}
+
+PageSaver::PageSaver(QWidget* owner, const FileDialogFactory& dialogs)
+    : owner_(owner), dialog_(dialogs(owner, saveDialogSpec())) {}
+
+bool PageSaver::chooseName() {
+  if (!dialog_->execute()) return false;
+  const std::string confirmed = fileNameBytes(dialog_->fileName());
+  const std::string extended = applyExtensionRule(confirmed, dialog_->filterIndex());
+  // The dialog asked about the name as typed; the added extension names
+  // another file, which is asked about here.
+  if (extended != confirmed && QFileInfo::exists(displayFileName(extended)) &&
+      !confirmReplace(owner_, extended))
+    return false;
+  outputFileName_ = extended;
+  confirmedName_ = confirmed;
+  return true;
+}
+
+void PageSaver::writePage(const TagSet& tags, const std::vector<std::string>& lines) const {
+  SaveOutput(outputFileName_, htmlTitle(fileNamePart(confirmedName_)), tags, lines);
+}

@@ -1,0 +1,375 @@
+#include "app/settings_dialog.h"
+
+#include "gui/activation_keeper.h"
+#include "app/app_context.h"
+#include "gui/busy_cursor.h"
+#include "gui/display_text.h"
+#include "gui/error_box.h"
+#include "gui/file_dialog.h"
+#include "gui/window_parts.h"
+#include "app/click_dropper.h"
+#include "app/colour_box.h"
+#include "settings/colour_text.h"
+#include "settings/settings_io.h"
+#include "app/tab_size_box.h"
+#include "app/up_down_arrows.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr QSize ClientSize(480, 370);
+constexpr int ColourTextLength = 6;
+
+FileDialogSpec openDialog1Spec() {
+  return {FileDialogSpec::Kind::Open,
+          QStringLiteral("OpenDialog1"),
+          {{QStringLiteral("CSS Document (*.css)"), {QStringLiteral("*.CSS")}},
+           {QStringLiteral("All Files (*.*)"), {QStringLiteral("*")}}},
+          1};
+}
+
+/// Gives a text box the window colour when usable, else the button-face colour.
+void showUsable(QLineEdit* box, bool usable, const QPalette& colours) {
+  box->setEnabled(usable);
+  QPalette look = box->palette();
+  look.setColor(QPalette::Base, colours.color(usable ? QPalette::Base : QPalette::Button));
+  box->setPalette(look);
+}
+
+void paintSwatch(QFrame* swatch, const QColor& colour) {
+  QPalette look = swatch->palette();
+  look.setColor(QPalette::Window, colour);
+  swatch->setPalette(look);
+}
+
+}  // namespace
+
+TForm2::TForm2(AppContext& context, ActivationKeeper& keeper, std::function<void()> convertSource,
+               QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      context_(context),
+      keeper_(keeper),
+      convertSource_(std::move(convertSource)),
+      controls_(*this),
+      OpenDialog1(context_.fileDialogs(this, openDialog1Spec())),
+      clickDropper_(new ClickDropper(this)) {
+  setObjectName(QStringLiteral("TForm2"));
+  setWindowTitle(QStringLiteral("File Settings"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(ClientSize);
+  connectHandlers();
+  FormCreate();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::FormCreate() {
+  ClosingFlag = false;
+  LoadingFlag = false;
+  controls_.ListBox1->setCurrentRow(0);
+  PreviousIndex = 0;
+  const QString tabSizeHint = plainToolTip(QString::fromUtf8(TabSizeHint));
+  controls_.edTabSize->setToolTip(tabSizeHint);
+  controls_.UpDown1->setToolTip(tabSizeHint);
+}
+
+void TForm2::connectHandlers() {
+  const SettingsDialogControls& c = controls_;
+  connect(c.ListBox1, &QListWidget::currentRowChanged, this, &TForm2::ListBox1Click);
+  connect(c.rbtnStyles, &QRadioButton::toggled, this, [this](bool chosen) {
+    if (chosen) rbtnStylesClick();
+  });
+  connect(c.rbtnInCode, &QRadioButton::toggled, this, [this](bool chosen) {
+    if (chosen) rbtnInCodeClick();
+  });
+  const std::pair<QCheckBox*, bool ClassAttributes::*> attributeBoxes[] = {
+      {c.chkBold, &ClassAttributes::Bold},
+      {c.chkItalic, &ClassAttributes::Italic},
+      {c.chkUnderlined, &ClassAttributes::Underlined}};
+  for (const auto& [box, flag] : attributeBoxes)
+    connect(box, &QCheckBox::toggled, this,
+            [this, flag = flag](bool state) { storeAttribute(flag, state); });
+  for (ColourBox* box : {c.edHexValue, c.edDefaultColor}) {
+    connect(box, &ColourBox::enterPressed, this, [this, box] { edHexValueKeyDown(box); });
+    connect(box, &ColourBox::left, this,
+            [this, box](Qt::FocusReason reason) { edHexValueExit(box, reason); });
+  }
+  connect(c.btnDefaults, &QPushButton::clicked, this, &TForm2::btnDefaultsClick);
+  connect(c.edStyleClass, &TextBox::left, this, &TForm2::edStyleClassExit);
+  connect(c.edStyleSheet, &TextBox::left, this, &TForm2::edStyleSheetExit);
+  connect(c.btnFind, &QPushButton::clicked, this, &TForm2::btnFindClick);
+  connect(c.btnOK, &QPushButton::clicked, this, &TForm2::btnOKClick);
+  connect(c.btnCancel, &QPushButton::clicked, this, &TForm2::btnCancelClick);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (loadStarted_) return;
+  loadStarted_ = true;
+  centreOnDesktop(this);
+  keeper_.keep(this);
+  // After the showing, so that the window is up before a read error is shown.
+  QMetaObject::invokeMethod(this, &TForm2::FormActivate, Qt::QueuedConnection);
+}
+
+void TForm2::FormActivate() {
+  if (ClosingFlag) return;
+  raise();
+  activateWindow();
+  runHere([this] { loadSequence(); });
+}
+
+void TForm2::loadSequence() {
+  DialogSettingsState state = dialogState();
+  bool found = false;
+  try {
+    found = LoadFromRegistry(context_.store, context_.held, state);
+  } catch (const std::exception&) {
+    // The load stops where the read failed, but the dialog stays usable: what
+    // it read so far shows, the mode buttons answer again and the controls
+    // suit the mode that was read.
+    showDialogState(state);
+    LoadingFlag = false;
+    FirstLoad();
+    throw;
+  }
+  if (!found) applyFirstRunDefaults(context_.held, state);
+  showDialogState(state);
+  LoadingFlag = false;
+  FirstLoad();
+}
+
+void TForm2::FirstLoad() {
+  const SettingsDialogControls& c = controls_;
+  if (inCodeMode()) {
+    LoadAttributes(selectedClass());
+    DisplayColor();
+    enableStyleControls(false);
+  } else {
+    c.edStyleClass->setText(displayText(selectedClass().StyleClass));
+    c.edStyleSheet->setText(displayText(context_.held.StyleSheet));
+    enableInCodeControls(false);
+  }
+  c.btnOK->setFocus();
+}
+
+void TForm2::ListBox1Click(int position) {
+  if (position == PreviousIndex || position < 0) return;
+  const SettingsDialogControls& c = controls_;
+  auto& classes = context_.held.Classes;
+  if (inCodeMode()) {
+    commitColours(PreviousIndex);
+    LoadAttributes(classes[position]);
+    DisplayColor();
+    c.edHexValue->setFocus();
+  } else {
+    classes[PreviousIndex].StyleClass = heldText(c.edStyleClass->text());
+    c.edStyleClass->setText(displayText(classes[position].StyleClass));
+    c.edStyleClass->setFocus();
+  }
+  PreviousIndex = position;
+}
+
+void TForm2::rbtnStylesClick() {
+  if (LoadingFlag) return;
+  const SettingsDialogControls& c = controls_;
+  enableInCodeControls(false);
+  commitColours(selectedPosition());
+  c.edStyleSheet->setText(displayText(context_.held.StyleSheet));
+  c.edStyleClass->setText(displayText(selectedClass().StyleClass));
+  enableStyleControls(true);
+  c.edStyleClass->setFocus();
+}
+
+void TForm2::rbtnInCodeClick() {
+  if (LoadingFlag) return;
+  enableInCodeControls(true);
+  LoadAttributes(selectedClass());
+  DisplayColor();
+  enableStyleControls(false);
+}
+
+void TForm2::storeAttribute(bool ClassAttributes::*flag, bool state) {
+  selectedClass().*flag = state;
+}
+
+void TForm2::edHexValueKeyDown(ColourBox* box) {
+  if (!ValidateHexValue(box)) return;
+  box->selectAll();
+  DisplayColor();
+}
+
+void TForm2::edHexValueExit(ColourBox* box, Qt::FocusReason reason) {
+  // While a message is up its box holds the focus: one leaving, one message.
+  if (ClosingFlag || validating_) return;
+  if (box == controls_.edDefaultColor && box->text().isEmpty()) return;
+  if (ValidateHexValue(box)) {
+    DisplayColor();
+    return;
+  }
+  box->setFocus();
+  if (reason == Qt::MouseFocusReason) clickDropper_->dropPendingClick();
+}
+
+bool TForm2::ValidateHexValue(ColourBox* box) {
+  const HexVerdict verdict = hexVerdict(heldText(box->text()));
+  if (verdict == HexVerdict::Accepted) return true;
+  {
+    const QScopedValueRollback whileShown(validating_, true);
+    showRejection(displayText(hexRejectionMessage(verdict)));
+  }
+  box->selectAll();
+  return false;
+}
+
+void TForm2::DisplayColor() {
+  const auto parts = colourParts(heldText(controls_.edHexValue->text()));
+  paintSwatch(controls_.Panel1, parts ? QColor(parts->red, parts->green, parts->blue)
+                                      : palette().color(QPalette::Button));
+}
+
+void TForm2::LoadAttributes(const ClassAttributes& attributes) {
+  const SettingsDialogControls& c = controls_;
+  c.chkBold->setChecked(attributes.Bold);
+  c.chkItalic->setChecked(attributes.Italic);
+  c.chkUnderlined->setChecked(attributes.Underlined);
+  c.edHexValue->setText(displayText(attributes.Color));
+  c.edDefaultColor->setText(displayText(context_.held.DefaultColor));
+}
+
+void TForm2::btnDefaultsClick() {
+  LoadAttributes(ClassicSettings[selectedPosition()]);
+  for (int position = 0; position < TokenClassCount; ++position) {
+    ClassAttributes& held = context_.held.Classes[position];
+    const ClassAttributes& classic = ClassicSettings[position];
+    held.Bold = classic.Bold;
+    held.Italic = classic.Italic;
+    held.Underlined = classic.Underlined;
+    held.Color = classic.Color;
+  }
+  DisplayColor();
+}
+
+void TForm2::edStyleClassExit() {
+  selectedClass().StyleClass = heldText(controls_.edStyleClass->text());
+}
+
+void TForm2::edStyleSheetExit() {
+  context_.held.StyleSheet = heldText(controls_.edStyleSheet->text());
+}
+
+void TForm2::btnFindClick() {
+  const bool chosen = OpenDialog1->execute();
+  activateWindow();
+  if (!chosen) return;
+  context_.held.StyleSheet = heldText(OpenDialog1->fileName());
+  controls_.edStyleSheet->setText(OpenDialog1->fileName());
+}
+
+void TForm2::btnOKClick() {
+  runHere([this] {
+    const SettingsDialogControls& c = controls_;
+    const int position = c.ListBox1->currentRow();
+    c.ListBox1->setCurrentRow(position < 0 || position == TokenClassCount - 1 ? 0 : position + 1);
+    if (c.rbtnStyles->isChecked()) context_.held.StyleSheet = heldText(c.edStyleSheet->text());
+    WriteToRegistry(context_.store, context_.held, dialogState());
+    {
+      const BusyCursor busy;
+      convertSource_();
+    }
+    close();
+  });
+}
+
+void TForm2::btnCancelClick() { close(); }
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  ClosingFlag = true;
+  keeper_.release(this);
+  event->accept();
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // The buttons are no default buttons, so Enter reaches the dialog.
+      if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+        button->click();
+      break;
+    default:
+      QDialog::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+bool TForm2::runHere(const std::function<void()>& command) {
+  if (runCommand(this, command)) return true;
+  activateWindow();
+  return false;
+}
+
+void TForm2::commitColours(int position) {
+  auto& held = context_.held;
+  held.Classes[position].Color = heldText(controls_.edHexValue->text().left(ColourTextLength));
+  held.DefaultColor = heldText(controls_.edDefaultColor->text());
+}
+
+void TForm2::enableInCodeControls(bool enabled) {
+  const SettingsDialogControls& c = controls_;
+  for (QCheckBox* box : {c.chkBold, c.chkItalic, c.chkUnderlined}) box->setEnabled(enabled);
+  showUsable(c.edHexValue, enabled, palette());
+  showUsable(c.edDefaultColor, enabled, palette());
+  if (!enabled) paintSwatch(c.Panel1, palette().color(QPalette::Button));
+  c.btnDefaults->setEnabled(enabled);
+}
+
+void TForm2::enableStyleControls(bool enabled) {
+  const SettingsDialogControls& c = controls_;
+  showUsable(c.edStyleClass, enabled, palette());
+  showUsable(c.edStyleSheet, enabled, palette());
+  c.btnFind->setEnabled(enabled);
+}
+
+DialogSettingsState TForm2::dialogState() const {
+  const SettingsDialogControls& c = controls_;
+  DialogSettingsState state;
+  if (c.rbtnInCode->isChecked()) state.Mode = FormattingMode::InCode;
+  if (c.rbtnStyles->isChecked()) state.Mode = FormattingMode::StyleSheets;
+  state.TabSize = c.UpDown1->position();
+  state.LoadingFlag = LoadingFlag;
+  return state;
+}
+
+void TForm2::showDialogState(const DialogSettingsState& state) {
+  LoadingFlag = state.LoadingFlag;
+  if (state.Mode == FormattingMode::InCode) controls_.rbtnInCode->setChecked(true);
+  if (state.Mode == FormattingMode::StyleSheets) controls_.rbtnStyles->setChecked(true);
+  controls_.UpDown1->setPosition(state.TabSize);
+}
+
+void TForm2::showRejection(const QString& message) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+  activateWindow();
+}
+
+int TForm2::selectedPosition() const { return std::max(0, controls_.ListBox1->currentRow()); }
+
+ClassAttributes& TForm2::selectedClass() { return context_.held.Classes[selectedPosition()]; }
+
+bool TForm2::inCodeMode() const { return controls_.rbtnInCode->isChecked(); }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "engine/tag_set.h"
+
+class QWidget;
+
+/// The preview's warning text; its line breaks are LF CR pairs.
+extern const char* const StyleSheetWarningText;
+
+/// True in style-sheet mode when no style sheet is chosen: StyleSheet empty
+/// or a single space.
+bool needsStyleSheetWarning(const TagSet& tags);
+
+/// Shows the warning in a modal box captioned "Warning" with OK and waits.
+void showStyleSheetWarning(QWidget* parent);
