@@ -54,10 +54,10 @@ int main(int argc, char** argv) {
   QTemporaryDir dir;
   MemoryStore store;
   AppContext context{store, {}, {}, nullptr, [](const QString&) {}};
-  context.fileDialogs = [](QWidget*, const FileDialogSpec&) -> std::unique_ptr<FileDialog> {
+  context.fileDialogs = [](QWidget*, const FileDialogOptions&) -> std::unique_ptr<FileDialog> {
     return nullptr;
   };
-  TForm1 window(context);
+  MainWindow window(context);
   window.resize(1280, 1000);
   window.show();
   QApplication::processEvents();

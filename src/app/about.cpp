@@ -20,7 +20,7 @@ QFont underlined(QFont font) {
 }
 }  // namespace
 
-TForm4::TForm4(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* parent)
+AboutWindow::AboutWindow(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       keeper_(keeper),
@@ -37,9 +37,9 @@ TForm4::TForm4(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* parent)
   createElements();
 }
 
-bool TForm4::closing() const { return closing_; }
+bool AboutWindow::closing() const { return closing_; }
 
-void TForm4::createElements() {
+void AboutWindow::createElements() {
   placeShape(this, "Shape1", QRect(100, 104, 281, 145), Qt::white, Qt::gray);
   placeImage(this, "Image1", productLogo(), {80, 16});
   placeImage(this, "Image2", makerBanner(), {0, 264});
@@ -54,17 +54,17 @@ void TForm4::createElements() {
 
   auto* site = new LinkLabel(this);
   placeLabel(site, "Label7", kMakerSite, {231, 155}, underlined(regular));
-  connect(site, &LinkLabel::clicked, this, &TForm4::Label7Click);
+  connect(site, &LinkLabel::clicked, this, &AboutWindow::openWebSite);
   auto* feedback = new LinkLabel(this);
   placeLabel(feedback, "Label8", kFeedbackAddress, {231, 187}, underlined(regular));
-  connect(feedback, &LinkLabel::clicked, this, &TForm4::Label8Click);
+  connect(feedback, &LinkLabel::clicked, this, &AboutWindow::writeFeedback);
 }
 
-void TForm4::Label7Click() { openUrl_(kMakerSiteUrl); }
+void AboutWindow::openWebSite() { openUrl_(kMakerSiteUrl); }
 
-void TForm4::Label8Click() { openUrl_(kFeedbackUrl); }
+void AboutWindow::writeFeedback() { openUrl_(kFeedbackUrl); }
 
-void TForm4::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!shownBefore_) {
     shownBefore_ = true;
@@ -73,12 +73,12 @@ void TForm4::showEvent(QShowEvent* event) {
   }
 }
 
-void TForm4::closeEvent(QCloseEvent* event) {
+void AboutWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
-  FormClose();
+  releaseActivation();
 }
 
-void TForm4::FormClose() {
+void AboutWindow::releaseActivation() {
   closing_ = true;
   keeper_.release(this);
 }

@@ -9,12 +9,12 @@ class ActivationKeeper;
 /// The About window: the product's version, the author credit and links to
 /// the maker's web site and feedback address. It keeps the activation among
 /// the program's windows from its showing until it closes, and deletes
-/// itself when closed.
-class TForm4 : public QWidget {
+/// itself when closed. It is the form TForm4, its objectName.
+class AboutWindow : public QWidget {
   Q_OBJECT
  public:
   /// openUrl opens the links; its result is ignored.
-  TForm4(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* parent = nullptr);
+  AboutWindow(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* parent = nullptr);
 
   /// Set when the window closes: from then on it lets the activation go.
   bool closing() const;
@@ -25,9 +25,9 @@ class TForm4 : public QWidget {
 
  private:
   void createElements();
-  void Label7Click();
-  void Label8Click();
-  void FormClose();
+  void openWebSite();
+  void writeFeedback();
+  void releaseActivation();
 
   ActivationKeeper& keeper_;
   UrlOpener openUrl_;

@@ -36,7 +36,7 @@ struct MenuCommand {
   const char* caption;
   QKeySequence shortcut;
   const char* objectName;
-  void (TForm1::*handler)();
+  void (MainWindow::*handler)();
   bool separatorBefore = false;
 };
 
@@ -62,9 +62,9 @@ void place(QWidget* widget, const LayoutRect& rect) {
 
 }  // namespace
 
-FileDialogSpec openDialogSpec() {
-  FileDialogSpec spec;
-  spec.kind = FileDialogSpec::Kind::Open;
+FileDialogOptions openDialogOptions() {
+  FileDialogOptions spec;
+  spec.kind = FileDialogOptions::Kind::Open;
   spec.objectName = QStringLiteral("OpenDialog");
   spec.filters = {{QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"),
                    {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
@@ -80,53 +80,53 @@ QString mainCaption(const std::string& outputFileName) {
                                           : displayFileName(outputFileName));
 }
 
-TForm1::TForm1(AppContext& context, QWidget* parent)
+MainWindow::MainWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       keeper_(new ActivationKeeper(this)),
-      openDialog_(context.fileDialogs(this, openDialogSpec())),
+      openDialog_(context.fileDialogs(this, openDialogOptions())),
       saver_(this, context.fileDialogs) {
   setObjectName(QStringLiteral("TForm1"));
   setFont(windowFont());
   setGeometry(229, 161, 696, 539);
   createControls();
   createMenus();
-  FormCreate();
+  initialize();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
   for (const QPointer<QWidget>& window : std::as_const(ownWindows_)) delete window.data();
 }
 
-void TForm1::createControls() {
-  panel1_ = new QFrame(this);
-  panel1_->setObjectName(QStringLiteral("Panel1"));
-  panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  setCentralWidget(panel1_);
-  groupBox1_ = makeGroupBox(panel1_, "GroupBox1", " Delphi Source ");
-  groupBox2_ = makeGroupBox(panel1_, "GroupBox2", " HTML ");
-  edSource_ = new Pane(QStringLiteral("edSource"), groupBox1_);
-  edHTML_ = new Pane(QStringLiteral("edHTML"), groupBox2_);
+void MainWindow::createControls() {
+  panel_ = new QFrame(this);
+  panel_->setObjectName(QStringLiteral("Panel1"));
+  panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setCentralWidget(panel_);
+  sourceBox_ = makeGroupBox(panel_, "GroupBox1", " Delphi Source ");
+  htmlBox_ = makeGroupBox(panel_, "GroupBox2", " HTML ");
+  edSource_ = new Pane(QStringLiteral("edSource"), sourceBox_);
+  edHTML_ = new Pane(QStringLiteral("edHTML"), htmlBox_);
   edHTML_->setReadOnly(true);
 }
 
-void TForm1::createMenus() {
+void MainWindow::createMenus() {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   const MenuCommand commands[] = {
-      {"&File", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open1", &TForm1::Open1Click},
-      {"&File", "&Save Output", QKeySequence(Qt::CTRL | Qt::Key_S), "Save1", &TForm1::Save1Click},
+      {"&File", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open1", &MainWindow::open},
+      {"&File", "&Save Output", QKeySequence(Qt::CTRL | Qt::Key_S), "Save1", &MainWindow::save},
       {"&File", "&Save Output As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
-       &TForm1::SaveAs1Click},
-      {"&File", "&Exit", QKeySequence(), "Exit1", &TForm1::Exit1Click, true},
-      {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1", &TForm1::Settings1Click},
+       &MainWindow::saveAs},
+      {"&File", "&Exit", QKeySequence(), "Exit1", &MainWindow::exitProgram, true},
+      {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1", &MainWindow::openSettings},
       {"&Output", "&Preview in Browser", QKeySequence(Qt::Key_F10), "PreviewInBrowser1",
-       &TForm1::PreviewInBrowser1Click},
+       &MainWindow::preview},
       {"&Output", "&Copy Output to Clipboard", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
-       "CopyoutputtoClipboard1", &TForm1::CopyoutputtoClipboard1Click},
+       "CopyoutputtoClipboard1", &MainWindow::copyToClipboard},
       {"&Output", "&Convert / Refresh", QKeySequence(Qt::Key_F5), "Refresh1",
-       &TForm1::Refresh1Click},
-      {"&Help", "&Online Help", QKeySequence(Qt::Key_F1), "Contents1", &TForm1::Contents1Click},
-      {"&Help", "&About", QKeySequence(), "About1", &TForm1::About1Click},
+       &MainWindow::refresh},
+      {"&Help", "&Online Help", QKeySequence(Qt::Key_F1), "Contents1", &MainWindow::showHelp},
+      {"&Help", "&About", QKeySequence(), "About1", &MainWindow::showAbout},
   };
   QMenu* menu = nullptr;
   for (const MenuCommand& command : commands) {
@@ -147,7 +147,7 @@ void TForm1::createMenus() {
   }
 }
 
-void TForm1::FormCreate() {
+void MainWindow::initialize() {
   saver_.forgetOutputFileName();
   showCaption();
   runCommand(this, [this] {
@@ -156,52 +156,50 @@ void TForm1::FormCreate() {
   });
 }
 
-void TForm1::FormShow() { FormResize(); }
-
-void TForm1::FormResize() {
-  const FormLayout layout = computeFormLayout(panel1_->width(), panel1_->height());
-  place(groupBox1_, layout.sourceBox);
+void MainWindow::layOutPanes() {
+  const FormLayout layout = computeFormLayout(panel_->width(), panel_->height());
+  place(sourceBox_, layout.sourceBox);
   place(edSource_, layout.source);
-  place(groupBox2_, layout.htmlBox);
+  place(htmlBox_, layout.htmlBox);
   place(edHTML_, layout.html);
 }
 
-void TForm1::FormClose() {
+void MainWindow::removePreviewFile() {
   if (!previewFileName_.empty()) std::remove(previewFileName_.c_str());
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  FormShow();
+  layOutPanes();
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  FormResize();
+  layOutPanes();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-  FormClose();
+void MainWindow::closeEvent(QCloseEvent* event) {
+  removePreviewFile();
   event->accept();
   // The program ends with its main window, whatever else is open.
   QApplication::quit();
 }
 
-void TForm1::showCaption() { setWindowTitle(mainCaption(saver_.outputFileName())); }
+void MainWindow::showCaption() { setWindowTitle(mainCaption(saver_.outputFileName())); }
 
-std::vector<std::string> TForm1::convertLines(const std::vector<std::string>& lines) {
+std::vector<std::string> MainWindow::convertLines(const std::vector<std::string>& lines) {
   GetTags(context_.store, context_.tags);
   return Convert(lines, context_.tags);
 }
 
-void TForm1::Open1Click() {
+void MainWindow::open() {
   if (!openDialog_->execute()) return;
   saver_.forgetOutputFileName();
   showCaption();
   loadSourceFile(fileNameBytes(openDialog_->fileName()));
 }
 
-void TForm1::loadSourceFile(const std::string& fileName) {
+void MainWindow::loadSourceFile(const std::string& fileName) {
   const BusyCursor busy;
   const std::string bytes = readFileBytes(fileName);
   const bool utf8 = isValidUtf8(bytes);
@@ -213,13 +211,13 @@ void TForm1::loadSourceFile(const std::string& fileName) {
   edHTML_->moveCaretToStart();
 }
 
-void TForm1::Refresh1Click() {
+void MainWindow::refresh() {
   const BusyCursor busy;
   edHTML_->setLines(convertLines(edSource_->lines()), edSource_->isUtf8());
   edHTML_->moveCaretToStart();
 }
 
-void TForm1::convertSourceKeepingCaret() {
+void MainWindow::convertSourceKeepingCaret() {
   const BusyCursor busy;
   const std::vector<std::string> html = convertLines(edSource_->lines());
   const long caret = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
@@ -231,22 +229,22 @@ void TForm1::convertSourceKeepingCaret() {
   edHTML_->SendScintilla(QsciScintillaBase::SCI_SETXOFFSET, xOffset);
 }
 
-void TForm1::Save1Click() {
+void MainWindow::save() {
   if (!saver_.outputFileName().empty() || saver_.chooseName()) writePageAndName();
 }
 
-void TForm1::SaveAs1Click() {
+void MainWindow::saveAs() {
   if (saver_.chooseName()) writePageAndName();
 }
 
-void TForm1::writePageAndName() {
+void MainWindow::writePageAndName() {
   saver_.writePage(context_.tags, edHTML_->lines());
   showCaption();
 }
 
-void TForm1::Exit1Click() { close(); }
+void MainWindow::exitProgram() { close(); }
 
-void TForm1::Settings1Click() {
+void MainWindow::openSettings() {
   if (settingsDialog_ && settingsDialog_->isVisible()) {
     // The dialog brought forward holds the activation, even over a newer
     // About window.
@@ -255,21 +253,21 @@ void TForm1::Settings1Click() {
     settingsDialog_->activateWindow();
     return;
   }
-  settingsDialog_ = new TForm2(context_, *keeper_, [this] { convertSourceKeepingCaret(); });
+  settingsDialog_ = new SettingsDialog(context_, *keeper_, [this] { convertSourceKeepingCaret(); });
   showOwnWindow(settingsDialog_);
 }
 
-void TForm1::About1Click() { showOwnWindow(new TForm4(*keeper_, context_.openUrl)); }
+void MainWindow::showAbout() { showOwnWindow(new AboutWindow(*keeper_, context_.openUrl)); }
 
-void TForm1::showOwnWindow(QWidget* window) {
+void MainWindow::showOwnWindow(QWidget* window) {
   ownWindows_.removeIf([](const QPointer<QWidget>& open) { return open.isNull(); });
   ownWindows_.append(window);
   window->show();
 }
 
-void TForm1::PreviewInBrowser1Click() { PreviewInBrowser(); }
+void MainWindow::preview() { writePreviewAndOpen(); }
 
-void TForm1::PreviewInBrowser() {
+void MainWindow::writePreviewAndOpen() {
   if (previewFileName_.empty())
     throw std::runtime_error(
         "The preview page has no place: the settings could not be read when the program started");
@@ -278,6 +276,6 @@ void TForm1::PreviewInBrowser() {
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());
 }
 
-void TForm1::CopyoutputtoClipboard1Click() { edHTML_->copyLinesToClipboard(); }
+void MainWindow::copyToClipboard() { edHTML_->copyLinesToClipboard(); }
 
-void TForm1::Contents1Click() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }
+void MainWindow::showHelp() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }

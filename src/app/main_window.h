@@ -14,16 +14,17 @@ class ActivationKeeper;
 class Pane;
 class QFrame;
 class QGroupBox;
-class TForm2;
+class SettingsDialog;
 
 /// The main window: the Delphi source on the left, its HTML on the right,
-/// and the menu bar that reaches every command of the program.
-class TForm1 : public QMainWindow {
+/// and the menu bar that reaches every command of the program. It is the
+/// form TForm1, its objectName.
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  /// Creates the window hidden; FormCreate runs now.
-  explicit TForm1(AppContext& context, QWidget* parent = nullptr);
-  ~TForm1() override;
+  /// Creates the window hidden and reads the settings once (FormCreate).
+  explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   /// Converts edSource into edHTML and leaves edHTML's caret where it was.
   /// Errors go to the caller (the settings dialog's OK shows them).
@@ -41,19 +42,19 @@ class TForm1 : public QMainWindow {
   const std::string& previewFileName() const { return previewFileName_; }
 
  public slots:
-  void Open1Click();
-  void Save1Click();
-  void SaveAs1Click();
-  void Exit1Click();
+  void open();
+  void save();
+  void saveAs();
+  void exitProgram();
   /// Options > Settings: a new settings dialog, shown without blocking; one
   /// that is still open is brought to the front instead.
-  void Settings1Click();
-  void PreviewInBrowser1Click();
-  void CopyoutputtoClipboard1Click();
-  void Refresh1Click();
-  void Contents1Click();
+  void openSettings();
+  void preview();
+  void copyToClipboard();
+  void refresh();
+  void showHelp();
   /// Help > About: a new About window each time, shown without blocking.
-  void About1Click();
+  void showAbout();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -63,11 +64,10 @@ class TForm1 : public QMainWindow {
  private:
   void createControls();
   void createMenus();
-  void FormCreate();
-  void FormShow();
-  void FormResize();
-  void FormClose();
-  void PreviewInBrowser();
+  void initialize();
+  void layOutPanes();
+  void removePreviewFile();
+  void writePreviewAndOpen();
 
   /// GetTags afresh from the store, then Convert.
   std::vector<std::string> convertLines(const std::vector<std::string>& lines);
@@ -78,22 +78,22 @@ class TForm1 : public QMainWindow {
 
   AppContext& context_;
   ActivationKeeper* keeper_;
-  QFrame* panel1_ = nullptr;
-  QGroupBox* groupBox1_ = nullptr;
-  QGroupBox* groupBox2_ = nullptr;
+  QFrame* panel_ = nullptr;
+  QGroupBox* sourceBox_ = nullptr;
+  QGroupBox* htmlBox_ = nullptr;
   Pane* edSource_ = nullptr;
   Pane* edHTML_ = nullptr;
   std::unique_ptr<FileDialog> openDialog_;
   PageSaver saver_;
   std::string previewFileName_;
-  QPointer<TForm2> settingsDialog_;
+  QPointer<SettingsDialog> settingsDialog_;
   /// The settings dialogs and About windows still open: they close with the
   /// program, and they refer to this window's activation keeper.
   QList<QPointer<QWidget>> ownWindows_;
 };
 
 /// The open dialog's make-up: the Delphi files first, then text files.
-FileDialogSpec openDialogSpec();
+FileDialogOptions openDialogOptions();
 
 /// The window caption for OutputFileName (empty: an untitled document).
 QString mainCaption(const std::string& outputFileName);

@@ -22,9 +22,9 @@ bool confirmReplace(QWidget* owner, const std::string& fileName) {
 
 }  // namespace
 
-FileDialogSpec saveDialogSpec() {
-  FileDialogSpec spec;
-  spec.kind = FileDialogSpec::Kind::Save;
+FileDialogOptions saveDialogOptions() {
+  FileDialogOptions spec;
+  spec.kind = FileDialogOptions::Kind::Save;
   spec.objectName = QStringLiteral("SaveDialog");
   spec.filters = {{QStringLiteral("All Files (*.*)"), {QStringLiteral("*.*")}},
                   {QStringLiteral("HTML File (*.html)"), {QStringLiteral("*.html")}},
@@ -35,7 +35,7 @@ FileDialogSpec saveDialogSpec() {
 }
 
 PageSaver::PageSaver(QWidget* owner, const FileDialogFactory& dialogs)
-    : owner_(owner), dialog_(dialogs(owner, saveDialogSpec())) {}
+    : owner_(owner), dialog_(dialogs(owner, saveDialogOptions())) {}
 
 bool PageSaver::chooseName() {
   if (!dialog_->execute()) return false;

@@ -36,4 +36,4 @@ private:
 };
 
 /// The save dialog's make-up: four filters, "HTML File (*.html)" first.
-FileDialogSpec saveDialogSpec();
+FileDialogOptions saveDialogOptions();

@@ -9,16 +9,16 @@ struct AppContext;
 /// window alone ends the program, not the last window to close.
 void prepareApplication();
 
-/// The program's start: the main window made hidden (its FormCreate runs),
+/// The program's start: the main window made hidden (its settings read once),
 /// then the splash made and shown. The splash's timer shows the main window.
 class ProgramStart {
  public:
   explicit ProgramStart(AppContext& context);
 
-  TForm1& mainWindow() { return mainWindow_; }
-  TForm3& splash() { return splash_; }
+  MainWindow& mainWindow() { return mainWindow_; }
+  SplashWindow& splash() { return splash_; }
 
  private:
-  TForm1 mainWindow_;
-  TForm3 splash_;
+  MainWindow mainWindow_;
+  SplashWindow splash_;
 };

@@ -29,8 +29,8 @@ namespace {
 constexpr QSize ClientSize(480, 370);
 constexpr int ColourTextLength = 6;
 
-FileDialogSpec openDialog1Spec() {
-  return {FileDialogSpec::Kind::Open,
+FileDialogOptions styleSheetDialogOptions() {
+  return {FileDialogOptions::Kind::Open,
           QStringLiteral("OpenDialog1"),
           {{QStringLiteral("CSS Document (*.css)"), {QStringLiteral("*.CSS")}},
            {QStringLiteral("All Files (*.*)"), {QStringLiteral("*")}}},
@@ -53,7 +53,7 @@ void paintSwatch(QFrame* swatch, const QColor& colour) {
 
 }  // namespace
 
-TForm2::TForm2(AppContext& context, ActivationKeeper& keeper, std::function<void()> convertSource,
+SettingsDialog::SettingsDialog(AppContext& context, ActivationKeeper& keeper, std::function<void()> convertSource,
                QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -61,36 +61,36 @@ TForm2::TForm2(AppContext& context, ActivationKeeper& keeper, std::function<void
       keeper_(keeper),
       convertSource_(std::move(convertSource)),
       controls_(*this),
-      OpenDialog1(context_.fileDialogs(this, openDialog1Spec())),
+      styleSheetDialog_(context_.fileDialogs(this, styleSheetDialogOptions())),
       clickDropper_(new ClickDropper(this)) {
   setObjectName(QStringLiteral("TForm2"));
   setWindowTitle(QStringLiteral("File Settings"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ClientSize);
   connectHandlers();
-  FormCreate();
+  initialize();
 }
 
-TForm2::~TForm2() = default;
+SettingsDialog::~SettingsDialog() = default;
 
-void TForm2::FormCreate() {
+void SettingsDialog::initialize() {
   ClosingFlag = false;
   LoadingFlag = false;
-  controls_.ListBox1->setCurrentRow(0);
+  controls_.classList->setCurrentRow(0);
   PreviousIndex = 0;
   const QString tabSizeHint = plainToolTip(QString::fromUtf8(TabSizeHint));
   controls_.edTabSize->setToolTip(tabSizeHint);
-  controls_.UpDown1->setToolTip(tabSizeHint);
+  controls_.tabSizeArrows->setToolTip(tabSizeHint);
 }
 
-void TForm2::connectHandlers() {
+void SettingsDialog::connectHandlers() {
   const SettingsDialogControls& c = controls_;
-  connect(c.ListBox1, &QListWidget::currentRowChanged, this, &TForm2::ListBox1Click);
+  connect(c.classList, &QListWidget::currentRowChanged, this, &SettingsDialog::showClass);
   connect(c.rbtnStyles, &QRadioButton::toggled, this, [this](bool chosen) {
-    if (chosen) rbtnStylesClick();
+    if (chosen) chooseStyleSheetMode();
   });
   connect(c.rbtnInCode, &QRadioButton::toggled, this, [this](bool chosen) {
-    if (chosen) rbtnInCodeClick();
+    if (chosen) chooseInCodeMode();
   });
   const std::pair<QCheckBox*, bool ClassAttributes::*> attributeBoxes[] = {
       {c.chkBold, &ClassAttributes::Bold},
@@ -100,36 +100,36 @@ void TForm2::connectHandlers() {
     connect(box, &QCheckBox::toggled, this,
             [this, flag = flag](bool state) { storeAttribute(flag, state); });
   for (ColourBox* box : {c.edHexValue, c.edDefaultColor}) {
-    connect(box, &ColourBox::enterPressed, this, [this, box] { edHexValueKeyDown(box); });
+    connect(box, &ColourBox::enterPressed, this, [this, box] { confirmColour(box); });
     connect(box, &ColourBox::left, this,
-            [this, box](Qt::FocusReason reason) { edHexValueExit(box, reason); });
+            [this, box](Qt::FocusReason reason) { leaveColourBox(box, reason); });
   }
-  connect(c.btnDefaults, &QPushButton::clicked, this, &TForm2::btnDefaultsClick);
-  connect(c.edStyleClass, &TextBox::left, this, &TForm2::edStyleClassExit);
-  connect(c.edStyleSheet, &TextBox::left, this, &TForm2::edStyleSheetExit);
-  connect(c.btnFind, &QPushButton::clicked, this, &TForm2::btnFindClick);
-  connect(c.btnOK, &QPushButton::clicked, this, &TForm2::btnOKClick);
-  connect(c.btnCancel, &QPushButton::clicked, this, &TForm2::btnCancelClick);
+  connect(c.btnDefaults, &QPushButton::clicked, this, &SettingsDialog::restoreDefaults);
+  connect(c.edStyleClass, &TextBox::left, this, &SettingsDialog::leaveStyleClass);
+  connect(c.edStyleSheet, &TextBox::left, this, &SettingsDialog::leaveStyleSheet);
+  connect(c.btnFind, &QPushButton::clicked, this, &SettingsDialog::chooseStyleSheets);
+  connect(c.btnOK, &QPushButton::clicked, this, &SettingsDialog::accept);
+  connect(c.btnCancel, &QPushButton::clicked, this, &SettingsDialog::reject);
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void SettingsDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (loadStarted_) return;
   loadStarted_ = true;
   centreOnDesktop(this);
   keeper_.keep(this);
   // After the showing, so that the window is up before a read error is shown.
-  QMetaObject::invokeMethod(this, &TForm2::FormActivate, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, &SettingsDialog::startFirstLoad, Qt::QueuedConnection);
 }
 
-void TForm2::FormActivate() {
+void SettingsDialog::startFirstLoad() {
   if (ClosingFlag) return;
   raise();
   activateWindow();
   runHere([this] { loadSequence(); });
 }
 
-void TForm2::loadSequence() {
+void SettingsDialog::loadSequence() {
   DialogSettingsState state = dialogState();
   bool found = false;
   try {
@@ -140,20 +140,20 @@ void TForm2::loadSequence() {
     // suit the mode that was read.
     showDialogState(state);
     LoadingFlag = false;
-    FirstLoad();
+    firstLoad();
     throw;
   }
   if (!found) applyFirstRunDefaults(context_.held, state);
   showDialogState(state);
   LoadingFlag = false;
-  FirstLoad();
+  firstLoad();
 }
 
-void TForm2::FirstLoad() {
+void SettingsDialog::firstLoad() {
   const SettingsDialogControls& c = controls_;
   if (inCodeMode()) {
-    LoadAttributes(selectedClass());
-    DisplayColor();
+    loadAttributes(selectedClass());
+    displayColour();
     enableStyleControls(false);
   } else {
     c.edStyleClass->setText(displayText(selectedClass().StyleClass));
@@ -163,14 +163,14 @@ void TForm2::FirstLoad() {
   c.btnOK->setFocus();
 }
 
-void TForm2::ListBox1Click(int position) {
+void SettingsDialog::showClass(int position) {
   if (position == PreviousIndex || position < 0) return;
   const SettingsDialogControls& c = controls_;
   auto& classes = context_.held.Classes;
   if (inCodeMode()) {
     commitColours(PreviousIndex);
-    LoadAttributes(classes[position]);
-    DisplayColor();
+    loadAttributes(classes[position]);
+    displayColour();
     c.edHexValue->setFocus();
   } else {
     classes[PreviousIndex].StyleClass = heldText(c.edStyleClass->text());
@@ -180,7 +180,7 @@ void TForm2::ListBox1Click(int position) {
   PreviousIndex = position;
 }
 
-void TForm2::rbtnStylesClick() {
+void SettingsDialog::chooseStyleSheetMode() {
   if (LoadingFlag) return;
   const SettingsDialogControls& c = controls_;
   enableInCodeControls(false);
@@ -191,37 +191,37 @@ void TForm2::rbtnStylesClick() {
   c.edStyleClass->setFocus();
 }
 
-void TForm2::rbtnInCodeClick() {
+void SettingsDialog::chooseInCodeMode() {
   if (LoadingFlag) return;
   enableInCodeControls(true);
-  LoadAttributes(selectedClass());
-  DisplayColor();
+  loadAttributes(selectedClass());
+  displayColour();
   enableStyleControls(false);
 }
 
-void TForm2::storeAttribute(bool ClassAttributes::*flag, bool state) {
+void SettingsDialog::storeAttribute(bool ClassAttributes::*flag, bool state) {
   selectedClass().*flag = state;
 }
 
-void TForm2::edHexValueKeyDown(ColourBox* box) {
-  if (!ValidateHexValue(box)) return;
+void SettingsDialog::confirmColour(ColourBox* box) {
+  if (!validateHexValue(box)) return;
   box->selectAll();
-  DisplayColor();
+  displayColour();
 }
 
-void TForm2::edHexValueExit(ColourBox* box, Qt::FocusReason reason) {
+void SettingsDialog::leaveColourBox(ColourBox* box, Qt::FocusReason reason) {
   // While a message is up its box holds the focus: one leaving, one message.
   if (ClosingFlag || validating_) return;
   if (box == controls_.edDefaultColor && box->text().isEmpty()) return;
-  if (ValidateHexValue(box)) {
-    DisplayColor();
+  if (validateHexValue(box)) {
+    displayColour();
     return;
   }
   box->setFocus();
   if (reason == Qt::MouseFocusReason) clickDropper_->dropPendingClick();
 }
 
-bool TForm2::ValidateHexValue(ColourBox* box) {
+bool SettingsDialog::validateHexValue(ColourBox* box) {
   const HexVerdict verdict = hexVerdict(heldText(box->text()));
   if (verdict == HexVerdict::Accepted) return true;
   {
@@ -232,13 +232,13 @@ bool TForm2::ValidateHexValue(ColourBox* box) {
   return false;
 }
 
-void TForm2::DisplayColor() {
+void SettingsDialog::displayColour() {
   const auto parts = colourParts(heldText(controls_.edHexValue->text()));
-  paintSwatch(controls_.Panel1, parts ? QColor(parts->red, parts->green, parts->blue)
+  paintSwatch(controls_.colourSwatch, parts ? QColor(parts->red, parts->green, parts->blue)
                                       : palette().color(QPalette::Button));
 }
 
-void TForm2::LoadAttributes(const ClassAttributes& attributes) {
+void SettingsDialog::loadAttributes(const ClassAttributes& attributes) {
   const SettingsDialogControls& c = controls_;
   c.chkBold->setChecked(attributes.Bold);
   c.chkItalic->setChecked(attributes.Italic);
@@ -247,8 +247,8 @@ void TForm2::LoadAttributes(const ClassAttributes& attributes) {
   c.edDefaultColor->setText(displayText(context_.held.DefaultColor));
 }
 
-void TForm2::btnDefaultsClick() {
-  LoadAttributes(ClassicSettings[selectedPosition()]);
+void SettingsDialog::restoreDefaults() {
+  loadAttributes(ClassicSettings[selectedPosition()]);
   for (int position = 0; position < TokenClassCount; ++position) {
     ClassAttributes& held = context_.held.Classes[position];
     const ClassAttributes& classic = ClassicSettings[position];
@@ -257,30 +257,30 @@ void TForm2::btnDefaultsClick() {
     held.Underlined = classic.Underlined;
     held.Color = classic.Color;
   }
-  DisplayColor();
+  displayColour();
 }
 
-void TForm2::edStyleClassExit() {
+void SettingsDialog::leaveStyleClass() {
   selectedClass().StyleClass = heldText(controls_.edStyleClass->text());
 }
 
-void TForm2::edStyleSheetExit() {
+void SettingsDialog::leaveStyleSheet() {
   context_.held.StyleSheet = heldText(controls_.edStyleSheet->text());
 }
 
-void TForm2::btnFindClick() {
-  const bool chosen = OpenDialog1->execute();
+void SettingsDialog::chooseStyleSheets() {
+  const bool chosen = styleSheetDialog_->execute();
   activateWindow();
   if (!chosen) return;
-  context_.held.StyleSheet = heldText(OpenDialog1->fileName());
-  controls_.edStyleSheet->setText(OpenDialog1->fileName());
+  context_.held.StyleSheet = heldText(styleSheetDialog_->fileName());
+  controls_.edStyleSheet->setText(styleSheetDialog_->fileName());
 }
 
-void TForm2::btnOKClick() {
+void SettingsDialog::accept() {
   runHere([this] {
     const SettingsDialogControls& c = controls_;
-    const int position = c.ListBox1->currentRow();
-    c.ListBox1->setCurrentRow(position < 0 || position == TokenClassCount - 1 ? 0 : position + 1);
+    const int position = c.classList->currentRow();
+    c.classList->setCurrentRow(position < 0 || position == TokenClassCount - 1 ? 0 : position + 1);
     if (c.rbtnStyles->isChecked()) context_.held.StyleSheet = heldText(c.edStyleSheet->text());
     WriteToRegistry(context_.store, context_.held, dialogState());
     {
@@ -291,15 +291,15 @@ void TForm2::btnOKClick() {
   });
 }
 
-void TForm2::btnCancelClick() { close(); }
+void SettingsDialog::reject() { close(); }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void SettingsDialog::closeEvent(QCloseEvent* event) {
   ClosingFlag = true;
   keeper_.release(this);
   event->accept();
 }
 
-void TForm2::keyPressEvent(QKeyEvent* event) {
+void SettingsDialog::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Escape:
       break;
@@ -316,60 +316,60 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-bool TForm2::runHere(const std::function<void()>& command) {
+bool SettingsDialog::runHere(const std::function<void()>& command) {
   if (runCommand(this, command)) return true;
   activateWindow();
   return false;
 }
 
-void TForm2::commitColours(int position) {
+void SettingsDialog::commitColours(int position) {
   auto& held = context_.held;
   held.Classes[position].Color = heldText(controls_.edHexValue->text().left(ColourTextLength));
   held.DefaultColor = heldText(controls_.edDefaultColor->text());
 }
 
-void TForm2::enableInCodeControls(bool enabled) {
+void SettingsDialog::enableInCodeControls(bool enabled) {
   const SettingsDialogControls& c = controls_;
   for (QCheckBox* box : {c.chkBold, c.chkItalic, c.chkUnderlined}) box->setEnabled(enabled);
   showUsable(c.edHexValue, enabled, palette());
   showUsable(c.edDefaultColor, enabled, palette());
-  if (!enabled) paintSwatch(c.Panel1, palette().color(QPalette::Button));
+  if (!enabled) paintSwatch(c.colourSwatch, palette().color(QPalette::Button));
   c.btnDefaults->setEnabled(enabled);
 }
 
-void TForm2::enableStyleControls(bool enabled) {
+void SettingsDialog::enableStyleControls(bool enabled) {
   const SettingsDialogControls& c = controls_;
   showUsable(c.edStyleClass, enabled, palette());
   showUsable(c.edStyleSheet, enabled, palette());
   c.btnFind->setEnabled(enabled);
 }
 
-DialogSettingsState TForm2::dialogState() const {
+DialogSettingsState SettingsDialog::dialogState() const {
   const SettingsDialogControls& c = controls_;
   DialogSettingsState state;
   if (c.rbtnInCode->isChecked()) state.Mode = FormattingMode::InCode;
   if (c.rbtnStyles->isChecked()) state.Mode = FormattingMode::StyleSheets;
-  state.TabSize = c.UpDown1->position();
+  state.TabSize = c.tabSizeArrows->position();
   state.LoadingFlag = LoadingFlag;
   return state;
 }
 
-void TForm2::showDialogState(const DialogSettingsState& state) {
+void SettingsDialog::showDialogState(const DialogSettingsState& state) {
   LoadingFlag = state.LoadingFlag;
   if (state.Mode == FormattingMode::InCode) controls_.rbtnInCode->setChecked(true);
   if (state.Mode == FormattingMode::StyleSheets) controls_.rbtnStyles->setChecked(true);
-  controls_.UpDown1->setPosition(state.TabSize);
+  controls_.tabSizeArrows->setPosition(state.TabSize);
 }
 
-void TForm2::showRejection(const QString& message) {
+void SettingsDialog::showRejection(const QString& message) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
   box.exec();
   activateWindow();
 }
 
-int TForm2::selectedPosition() const { return std::max(0, controls_.ListBox1->currentRow()); }
+int SettingsDialog::selectedPosition() const { return std::max(0, controls_.classList->currentRow()); }
 
-ClassAttributes& TForm2::selectedClass() { return context_.held.Classes[selectedPosition()]; }
+ClassAttributes& SettingsDialog::selectedClass() { return context_.held.Classes[selectedPosition()]; }
 
-bool TForm2::inCodeMode() const { return controls_.rbtnInCode->isChecked(); }
+bool SettingsDialog::inCodeMode() const { return controls_.rbtnInCode->isChecked(); }

@@ -16,15 +16,23 @@ struct AppContext;
 /// The settings dialog "File Settings": edits the held settings, writes them
 /// to the store on OK and has the main window convert its source again. It
 /// is non-modal, keeps the activation among the program's windows until it
-/// closes, and deletes itself when closed.
-class TForm2 : public QDialog {
+/// closes, and deletes itself when closed. It is the form TForm2, its
+/// objectName.
+class SettingsDialog : public QDialog {
   Q_OBJECT
  public:
   /// convertSource converts the main window's source pane into its HTML pane
   /// without moving the caret; it may raise.
-  TForm2(AppContext& context, ActivationKeeper& keeper, std::function<void()> convertSource,
+  SettingsDialog(AppContext& context, ActivationKeeper& keeper, std::function<void()> convertSource,
          QWidget* parent = nullptr);
-  ~TForm2() override;
+  ~SettingsDialog() override;
+
+ public slots:
+  /// OK: checks the boxes, writes the settings to the store, converts again
+  /// and closes.
+  void accept() override;
+  /// Cancel: closes and keeps what the store holds.
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -32,26 +40,24 @@ class TForm2 : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void FormCreate();
+  void initialize();
   void connectHandlers();
-  void FormActivate();
+  void startFirstLoad();
   void loadSequence();
-  void FirstLoad();
-  void ListBox1Click(int position);
-  void rbtnStylesClick();
-  void rbtnInCodeClick();
+  void firstLoad();
+  void showClass(int position);
+  void chooseStyleSheetMode();
+  void chooseInCodeMode();
   void storeAttribute(bool ClassAttributes::*flag, bool state);
-  void edHexValueKeyDown(ColourBox* box);
-  void edHexValueExit(ColourBox* box, Qt::FocusReason reason);
-  bool ValidateHexValue(ColourBox* box);
-  void DisplayColor();
-  void LoadAttributes(const ClassAttributes& attributes);
-  void btnDefaultsClick();
-  void edStyleClassExit();
-  void edStyleSheetExit();
-  void btnFindClick();
-  void btnOKClick();
-  void btnCancelClick();
+  void confirmColour(ColourBox* box);
+  void leaveColourBox(ColourBox* box, Qt::FocusReason reason);
+  bool validateHexValue(ColourBox* box);
+  void displayColour();
+  void loadAttributes(const ClassAttributes& attributes);
+  void restoreDefaults();
+  void leaveStyleClass();
+  void leaveStyleSheet();
+  void chooseStyleSheets();
 
   /// Runs a command that may raise; its error goes to the program's error box.
   bool runHere(const std::function<void()>& command);
@@ -73,7 +79,7 @@ class TForm2 : public QDialog {
   ActivationKeeper& keeper_;
   std::function<void()> convertSource_;
   SettingsDialogControls controls_;
-  std::unique_ptr<FileDialog> OpenDialog1;
+  std::unique_ptr<FileDialog> styleSheetDialog_;
   ClickDropper* clickDropper_;
   int PreviousIndex = 0;
   bool ClosingFlag = false;

@@ -76,7 +76,7 @@ void tabStopWhenChosen(QRadioButton* modeButton) {
   });
 }
 
-QListWidget* classList(QWidget* parent) {
+QListWidget* makeClassList(QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setUniformItemSizes(true);
@@ -109,12 +109,12 @@ SettingsDialogControls::SettingsDialogControls(QDialog& dialog) {
             "etc).");
   btnDefaults = place(button(output, "Use Classic Settings"), "btnDefaults", {322, 22, 130, 27},
                       "Resets all the in-code formatting to the classic delphi colors.");
-  ListBox1 = place(classList(output), "ListBox1", {14, 62, 120, 4 * ListRowHeight + 4});
+  classList = place(makeClassList(output), "ListBox1", {14, 62, 120, 4 * ListRowHeight + 4});
 
   label(output, "Tab Size:", {14, 140, 60, 22});
-  UpDown1 =
+  tabSizeArrows =
       place(new UpDownArrows(0, TabSizeLimit, FirstTabSize, output), "UpDown1", {116, 140, 17, 22});
-  edTabSize = place(new TabSizeBox(*UpDown1, output), "edTabSize", {76, 140, 40, 22});
+  edTabSize = place(new TabSizeBox(*tabSizeArrows, output), "edTabSize", {76, 140, 40, 22});
 
   QGroupBox* attributes = groupBox(output, " Text Attributes ", {146, 56, 146, 150});
   chkBold = place(attributeBox(attributes, "Bold", &QFont::setBold), "chkBold", {12, 30, 126, 22});
@@ -127,7 +127,7 @@ SettingsDialogControls::SettingsDialogControls(QDialog& dialog) {
   label(colour, "Hex:", {12, 26, 52, 22});
   edHexValue = place(new ColourBox(colour), "edHexValue", {66, 26, 70, 22},
                      "Enter the hexadecimal value for the text color.");
-  Panel1 = place(swatch(colour), "Panel1", {66, 56, 70, 50});
+  colourSwatch = place(swatch(colour), "Panel1", {66, 56, 70, 50});
   label(colour, "Default:", {12, 116, 52, 22});
   edDefaultColor =
       place(new ColourBox(colour), "edDefaultColor", {66, 116, 70, 22},
@@ -145,7 +145,7 @@ SettingsDialogControls::SettingsDialogControls(QDialog& dialog) {
 
   tabStopWhenChosen(rbtnStyles);
   tabStopWhenChosen(rbtnInCode);
-  QWidget* const tabOrder[] = {rbtnStyles, rbtnInCode,    ListBox1,   edStyleClass,   chkBold,
+  QWidget* const tabOrder[] = {rbtnStyles, rbtnInCode,    classList,   edStyleClass,   chkBold,
                                chkItalic,  chkUnderlined, edHexValue, edDefaultColor, btnDefaults,
                                btnOK,      edStyleSheet,  btnFind,    btnCancel,      edTabSize};
   for (std::size_t i = 1; i < std::size(tabOrder); ++i)

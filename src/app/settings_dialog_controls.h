@@ -19,18 +19,18 @@ struct SettingsDialogControls {
   QRadioButton* rbtnStyles;
   QRadioButton* rbtnInCode;
   QPushButton* btnDefaults;
-  QListWidget* ListBox1;
+  QListWidget* classList;
   QCheckBox* chkBold;
   QCheckBox* chkItalic;
   QCheckBox* chkUnderlined;
   ColourBox* edHexValue;
-  QFrame* Panel1;
+  QFrame* colourSwatch;
   ColourBox* edDefaultColor;
   TextBox* edStyleClass;
   TextBox* edStyleSheet;
   QPushButton* btnFind;
   TabSizeBox* edTabSize;
-  UpDownArrows* UpDown1;
+  UpDownArrows* tabSizeArrows;
   QPushButton* btnOK;
   QPushButton* btnCancel;
 

@@ -14,7 +14,7 @@ constexpr QSize kClientSize(498, 298);
 constexpr int kShowMainAfterMs = 1500;
 }  // namespace
 
-TForm3::TForm3(QWidget* mainWindow, QWidget* parent)
+SplashWindow::SplashWindow(QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       mainWindow_(mainWindow),
       clientArea_(new QWidget(this)) {
@@ -27,20 +27,20 @@ TForm3::TForm3(QWidget* mainWindow, QWidget* parent)
   setFixedSize(kClientSize + QSize(2 * kFrameWidth, 2 * kFrameWidth));
   clientArea_->setGeometry(QRect(QPoint(kFrameWidth, kFrameWidth), kClientSize));
 
-  FormCreate();
+  initialize();
   createElements();
-  startTimer1();
+  startCloseTimer();
   centreOnDesktop(this);
 }
 
-QWidget* TForm3::clientArea() const { return clientArea_; }
+QWidget* SplashWindow::clientArea() const { return clientArea_; }
 
-void TForm3::FormCreate() {
+void SplashWindow::initialize() {
   placeShape(clientArea_, "Shape1", clientArea_->rect(), Qt::white,
              palette().color(QPalette::Base));
 }
 
-void TForm3::createElements() {
+void SplashWindow::createElements() {
   placeImage(clientArea_, "Image1", makerBanner(), {9, 16});
   placeImage(clientArea_, "Image2", productLogo(), {89, 111});
   const QFont bold = formFont(QFont::Bold);
@@ -52,17 +52,17 @@ void TForm3::createElements() {
                       Qt::gray);
 }
 
-void TForm3::startTimer1() {
+void SplashWindow::startCloseTimer() {
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setSingleShot(true);
   // Not a moment early: a coarse timer may fire a little before its time.
   timer1_->setTimerType(Qt::PreciseTimer);
-  connect(timer1_, &QTimer::timeout, this, &TForm3::Timer1Timer);
+  connect(timer1_, &QTimer::timeout, this, &SplashWindow::Timer1Timer);
   timer1_->start(kShowMainAfterMs);
 }
 
-void TForm3::Timer1Timer() {
+void SplashWindow::Timer1Timer() {
   if (mainWindow_) mainWindow_->showMaximized();
   hide();
   timer1_->deleteLater();

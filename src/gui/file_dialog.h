@@ -15,7 +15,7 @@ struct FileFilter {
 };
 
 /// What a file dialog is made with.
-struct FileDialogSpec {
+struct FileDialogOptions {
   enum class Kind { Open, Save };
   Kind kind = Kind::Open;
   QString objectName;
@@ -38,7 +38,7 @@ public:
 };
 
 using FileDialogFactory =
-    std::function<std::unique_ptr<FileDialog>(QWidget* parent, const FileDialogSpec& spec)>;
+    std::function<std::unique_ptr<FileDialog>(QWidget* parent, const FileDialogOptions& spec)>;
 
 /// Opens an address with the user's default program; the result is ignored.
 using UrlOpener = std::function<void(const QString& address)>;

@@ -9,11 +9,11 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 
-QtFileDialog::QtFileDialog(QWidget* parent, const FileDialogSpec& spec)
+QtFileDialog::QtFileDialog(QWidget* parent, const FileDialogOptions& spec)
     : spec_(spec), dialog_(new QFileDialog(parent)), confirmedFilter_(spec.initialFilter) {
   dialog_->setObjectName(spec.objectName);
   dialog_->setOption(QFileDialog::DontUseNativeDialog);
-  if (spec.kind == FileDialogSpec::Kind::Save) {
+  if (spec.kind == FileDialogOptions::Kind::Save) {
     dialog_->setAcceptMode(QFileDialog::AcceptSave);
     dialog_->setFileMode(QFileDialog::AnyFile);
   } else {
@@ -91,7 +91,7 @@ void QtFileDialog::keepNameAcrossFilterChange() {
 }
 
 FileDialogFactory qtFileDialogFactory() {
-  return [](QWidget* parent, const FileDialogSpec& spec) -> std::unique_ptr<FileDialog> {
+  return [](QWidget* parent, const FileDialogOptions& spec) -> std::unique_ptr<FileDialog> {
     return std::make_unique<QtFileDialog>(parent, spec);
   };
 }

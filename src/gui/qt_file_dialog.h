@@ -15,7 +15,7 @@ class PatternFilterProxy;
 /// filter while showing the filter descriptions as they are written.
 class QtFileDialog : public FileDialog {
  public:
-  QtFileDialog(QWidget* parent, const FileDialogSpec& spec);
+  QtFileDialog(QWidget* parent, const FileDialogOptions& spec);
   ~QtFileDialog() override;
 
   bool execute() override;
@@ -30,7 +30,7 @@ class QtFileDialog : public FileDialog {
   void keepNameAcrossFilterChange();
   void hideNameCompletions();
 
-  FileDialogSpec spec_;
+  FileDialogOptions spec_;
   QPointer<QFileDialog> dialog_;
   PatternFilterProxy* proxy_ = nullptr;
   QFileSystemModel* files_ = nullptr;

@@ -26,7 +26,7 @@ class AboutTest : public QObject {
 
  private:
   /// A new About window, shown as Help, About shows it.
-  TForm4* openAbout();
+  AboutWindow* openAbout();
   void activateMainWindow();
 
   ActivationKeeper* keeper_ = nullptr;
@@ -48,8 +48,8 @@ void AboutTest::cleanup() {
   delete keeper_;
 }
 
-TForm4* AboutTest::openAbout() {
-  auto* about = new TForm4(*keeper_, [this](const QString& address) { opened_ << address; });
+AboutWindow* AboutTest::openAbout() {
+  auto* about = new AboutWindow(*keeper_, [this](const QString& address) { opened_ << address; });
   about->show();
   return about;
 }
@@ -60,7 +60,7 @@ void AboutTest::activateMainWindow() {
 }
 
 void AboutTest::isAFixedDialogCaptionedAboutTessaline() {
-  QPointer<TForm4> about = openAbout();
+  QPointer<AboutWindow> about = openAbout();
   QVERIFY(QTest::qWaitForWindowExposed(about));
   QCOMPARE(about->objectName(), QStringLiteral("TForm4"));
   QCOMPARE(about->windowTitle(), QStringLiteral("About Tessaline"));
@@ -93,7 +93,7 @@ void AboutTest::elementsStandAtTheirPlaces_data() {
 
 void AboutTest::elementsStandAtTheirPlaces() {
   QFETCH(ExpectedElement, expected);
-  TForm4 about(*keeper_, [](const QString&) {});
+  AboutWindow about(*keeper_, [](const QString&) {});
   checkElement(about, expected);
 }
 
@@ -109,7 +109,7 @@ void AboutTest::linksOpenTheirAddressAndLeaveTheWindowOpen_data() {
 void AboutTest::linksOpenTheirAddressAndLeaveTheWindowOpen() {
   QFETCH(QString, link);
   QFETCH(QString, address);
-  QPointer<TForm4> about = openAbout();
+  QPointer<AboutWindow> about = openAbout();
   QVERIFY(QTest::qWaitForWindowExposed(about));
   auto* label = about->findChild<QLabel*>(link);
   QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
@@ -125,7 +125,7 @@ void AboutTest::linksOpenTheirAddressAndLeaveTheWindowOpen() {
 }
 
 void AboutTest::plainLabelsOpenNothing() {
-  QPointer<TForm4> about = openAbout();
+  QPointer<AboutWindow> about = openAbout();
   for (const char* name : {"Label1", "Label3", "Label4", "Label5", "Label6", "Image1"}) {
     QTest::mouseClick(about->findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
   }
@@ -134,7 +134,7 @@ void AboutTest::plainLabelsOpenNothing() {
 }
 
 void AboutTest::closesOnlyByItsCloseBox() {
-  QPointer<TForm4> about = openAbout();
+  QPointer<AboutWindow> about = openAbout();
   QVERIFY(QTest::qWaitForWindowActive(about));
   QTest::keyClick(about, Qt::Key_Escape);
   QTest::keyClick(about, Qt::Key_Return);
@@ -145,7 +145,7 @@ void AboutTest::closesOnlyByItsCloseBox() {
 
 void AboutTest::holdsTheActivationUntilClosedEveryTime() {
   for (int opening = 1; opening <= 2; ++opening) {
-    QPointer<TForm4> about = openAbout();
+    QPointer<AboutWindow> about = openAbout();
     QVERIFY(QTest::qWaitForWindowActive(about));
     activateMainWindow();
     QTRY_COMPARE(QApplication::activeWindow(), about.data());
@@ -158,9 +158,9 @@ void AboutTest::holdsTheActivationUntilClosedEveryTime() {
 }
 
 void AboutTest::theNewerWindowHoldsTheActivation() {
-  QPointer<TForm4> older = openAbout();
+  QPointer<AboutWindow> older = openAbout();
   QVERIFY(QTest::qWaitForWindowActive(older));
-  QPointer<TForm4> newer = openAbout();
+  QPointer<AboutWindow> newer = openAbout();
   QVERIFY(QTest::qWaitForWindowActive(newer));
 
   activateMainWindow();
@@ -175,7 +175,7 @@ void AboutTest::theNewerWindowHoldsTheActivation() {
 }
 
 void AboutTest::theCloseHandlerLetsTheActivationGo() {
-  QPointer<TForm4> about = openAbout();
+  QPointer<AboutWindow> about = openAbout();
   QVERIFY(QTest::qWaitForWindowActive(about));
   QVERIFY(!about->closing());
 

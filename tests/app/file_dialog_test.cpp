@@ -82,7 +82,7 @@ class FileDialogTest : public QObject {
   }
 
   void filters_show_their_descriptions_as_written() {
-    QtFileDialog open(nullptr, openDialogSpec());
+    QtFileDialog open(nullptr, openDialogOptions());
     QCOMPARE(open.dialog().nameFilters(),
              QStringList({"All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)", "Text Files (*.txt)"}));
     QCOMPARE(open.dialog().selectedNameFilter(),
@@ -90,7 +90,7 @@ class FileDialogTest : public QObject {
     QVERIFY(open.dialog().testOption(QFileDialog::DontUseNativeDialog));
     QCOMPARE(open.dialog().fileMode(), QFileDialog::ExistingFile);
 
-    QtFileDialog save(nullptr, saveDialogSpec());
+    QtFileDialog save(nullptr, saveDialogOptions());
     QCOMPARE(save.dialog().nameFilters(), QStringList({"All Files (*.*)", "HTML File (*.html)",
                                                        "HTM File (*.htm)", "SSI File (*.shtml)"}));
     QCOMPARE(save.dialog().selectedNameFilter(), QString("HTML File (*.html)"));
@@ -99,7 +99,7 @@ class FileDialogTest : public QObject {
   }
 
   void listing_matches_the_real_patterns_ignoring_case() {
-    QtFileDialog open(nullptr, openDialogSpec());
+    QtFileDialog open(nullptr, openDialogOptions());
     open.dialog().setDirectory(folder_);
     open.dialog().open();
     QTRY_COMPARE(listed(open), QStringList({"UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "sub"}));
@@ -107,7 +107,7 @@ class FileDialogTest : public QObject {
     QTRY_COMPARE(listed(open), QStringList({"notes.txt", "sub"}));
     open.dialog().reject();
 
-    QtFileDialog save(nullptr, saveDialogSpec());
+    QtFileDialog save(nullptr, saveDialogOptions());
     save.dialog().setDirectory(folder_);
     save.dialog().open();
     QTRY_COMPARE(listed(save), QStringList({"page.html", "sub"}));
@@ -119,7 +119,7 @@ class FileDialogTest : public QObject {
   }
 
   void reopens_with_the_name_and_filter_confirmed_last() {
-    QtFileDialog save(nullptr, saveDialogSpec());
+    QtFileDialog save(nullptr, saveDialogOptions());
     save.dialog().setDirectory(folder_);
     QVERIFY(confirm(save, "first", 2));
     QCOMPARE(save.fileName(), folder_ + "/first");
@@ -139,7 +139,7 @@ class FileDialogTest : public QObject {
   }
 
   void completions_go_with_the_dialog() {
-    QtFileDialog open(nullptr, openDialogSpec());
+    QtFileDialog open(nullptr, openDialogOptions());
     open.dialog().setDirectory(folder_);
     QCompleter* completer = nullptr;
     bool listed = false;
@@ -156,7 +156,7 @@ class FileDialogTest : public QObject {
   }
 
   void all_files_keeps_the_typed_extension() {
-    QtFileDialog save(nullptr, saveDialogSpec());
+    QtFileDialog save(nullptr, saveDialogOptions());
     save.dialog().setDirectory(folder_);
     QVERIFY(confirm(save, "typed.htm", 0));
     QCOMPARE(save.fileName(), folder_ + "/typed.htm");

@@ -64,7 +64,7 @@ class MainWindowTest : public QObject {
   std::unique_ptr<ScriptedDialogs> dialogs_;
   QStringList opened_;
   std::unique_ptr<AppContext> context_;
-  std::unique_ptr<TForm1> window_;
+  std::unique_ptr<MainWindow> window_;
 
   QString path(const QString& name) const { return dir_->filePath(name); }
   Pane* pane(const char* name) const { return window_->findChild<Pane*>(name); }
@@ -74,7 +74,7 @@ class MainWindowTest : public QObject {
   }
 
   void makeWindow() {
-    window_ = std::make_unique<TForm1>(*context_);
+    window_ = std::make_unique<MainWindow>(*context_);
     window_->show();
     activate();
   }
@@ -226,7 +226,7 @@ class MainWindowTest : public QObject {
     store_->cursorsWhileRead.clear();
     openFile("unit1.pas");
     QCOMPARE(dialogs_->open.shown, 1);
-    const FileDialogSpec& spec = dialogs_->open.made.value(0);
+    const FileDialogOptions& spec = dialogs_->open.made.value(0);
     QCOMPARE(spec.filters.size(), 2);
     QCOMPARE(spec.filters[0].description, QString("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"));
     QCOMPARE(spec.filters[0].patterns, QStringList({"*.pas", "*.dpr", "*.dfm", "*.dpk"}));
@@ -393,7 +393,7 @@ class MainWindowTest : public QObject {
   }
 
   void save_asks_only_while_no_name_is_held() {
-    const FileDialogSpec spec = dialogs_->save.made.value(0);
+    const FileDialogOptions spec = dialogs_->save.made.value(0);
     QCOMPARE(spec.filters.size(), 4);
     QCOMPARE(spec.filters[0].description, QString("All Files (*.*)"));
     QCOMPARE(spec.filters[1].description, QString("HTML File (*.html)"));

@@ -28,8 +28,8 @@ class ScriptedDialog : public FileDialog {
 }  // namespace
 
 FileDialogFactory ScriptedDialogs::factory() {
-  return [this](QWidget*, const FileDialogSpec& spec) -> std::unique_ptr<FileDialog> {
-    DialogScript& script = spec.kind == FileDialogSpec::Kind::Save ? save : open;
+  return [this](QWidget*, const FileDialogOptions& spec) -> std::unique_ptr<FileDialog> {
+    DialogScript& script = spec.kind == FileDialogOptions::Kind::Save ? save : open;
     script.made.append(spec);
     return std::make_unique<ScriptedDialog>(script);
   };

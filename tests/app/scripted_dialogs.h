@@ -15,7 +15,7 @@ struct DialogAnswer {
 /// The answers of one kind of dialog, in order, and what was asked of it.
 struct DialogScript {
   std::deque<std::optional<DialogAnswer>> answers;
-  QList<FileDialogSpec> made;
+  QList<FileDialogOptions> made;
   int shown = 0;
 };
 

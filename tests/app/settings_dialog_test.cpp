@@ -164,12 +164,12 @@ class SettingsDialogTest : public QObject {
   std::unique_ptr<AppContext> context_;
   std::unique_ptr<ActivationKeeper> keeper_;
   std::optional<QString> findAnswer_;
-  QList<FileDialogSpec> madeDialogs_;
+  QList<FileDialogOptions> madeDialogs_;
   std::vector<std::string> html_;
   int conversions_ = 0;
   bool busyWhileConverting_ = false;
   std::unique_ptr<MessageAnswerer> messages_;
-  QPointer<TForm2> dialog_;
+  QPointer<SettingsDialog> dialog_;
 };
 
 void SettingsDialogTest::initTestCase() {
@@ -202,7 +202,7 @@ void SettingsDialogTest::cleanup() {
 
 void SettingsDialogTest::openDialog() {
   context_.reset(new AppContext{*store_, {}, {}, {}, {}});
-  context_->fileDialogs = [this](QWidget*, const FileDialogSpec& spec) {
+  context_->fileDialogs = [this](QWidget*, const FileDialogOptions& spec) {
     madeDialogs_.append(spec);
     return std::make_unique<ScriptedFileDialog>(findAnswer_);
   };
@@ -213,7 +213,7 @@ void SettingsDialogTest::openDialog() {
     const QCursor* cursor = QApplication::overrideCursor();
     busyWhileConverting_ = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
   };
-  dialog_ = new TForm2(*context_, *keeper_, convertSource);
+  dialog_ = new SettingsDialog(*context_, *keeper_, convertSource);
   dialog_->show();
   QVERIFY(QTest::qWaitForWindowActive(dialog_));
   QCoreApplication::processEvents();
@@ -673,9 +673,9 @@ void SettingsDialogTest::findPutsTheChosenSheetInTheBox() {
   saveStore(classicHeld(), FormattingMode::StyleSheets);
   openDialog();
   QCOMPARE(madeDialogs_.size(), 1);
-  const FileDialogSpec& spec = madeDialogs_.front();
+  const FileDialogOptions& spec = madeDialogs_.front();
   QCOMPARE(spec.objectName, QStringLiteral("OpenDialog1"));
-  QCOMPARE(spec.kind, FileDialogSpec::Kind::Open);
+  QCOMPARE(spec.kind, FileDialogOptions::Kind::Open);
   QCOMPARE(spec.initialFilter, 1);
   QCOMPARE(spec.filters.size(), 2);
   QCOMPARE(spec.filters[0].description, QStringLiteral("CSS Document (*.css)"));

@@ -41,7 +41,7 @@ class SplashTest : public QObject {
 
 void SplashTest::isAFramelessBlackFramedWindow() {
   QWidget mainWindow;
-  TForm3 splash(&mainWindow);
+  SplashWindow splash(&mainWindow);
   splash.show();
   QVERIFY(QTest::qWaitForWindowExposed(&splash));
 
@@ -75,13 +75,13 @@ void SplashTest::elementsStandAtTheirPlaces_data() {
 void SplashTest::elementsStandAtTheirPlaces() {
   QFETCH(ExpectedElement, expected);
   QWidget mainWindow;
-  TForm3 splash(&mainWindow);
+  SplashWindow splash(&mainWindow);
   checkElement(*splash.clientArea(), expected);
 }
 
 void SplashTest::timerIsOneShotOf1500Ms() {
   QWidget mainWindow;
-  TForm3 splash(&mainWindow);
+  SplashWindow splash(&mainWindow);
   auto* timer = splash.findChild<QTimer*>(QStringLiteral("Timer1"));
   QVERIFY(timer != nullptr);
   QVERIFY(timer->isActive());
@@ -91,7 +91,7 @@ void SplashTest::timerIsOneShotOf1500Ms() {
 
 void SplashTest::clicksDoNothing() {
   QWidget mainWindow;
-  TForm3 splash(&mainWindow);
+  SplashWindow splash(&mainWindow);
   splash.show();
   QVERIFY(QTest::qWaitForWindowExposed(&splash));
   for (const char* name : {"Shape1", "Image1", "Image2", "Label1", "Label2", "Label3"}) {
@@ -111,7 +111,7 @@ void SplashTest::showsTheMainWindowMaximizedAfter1500MsAndHides() {
   QWidget mainWindow;
   ShowClock watch(clock);
   mainWindow.installEventFilter(&watch);
-  TForm3 splash(&mainWindow);
+  SplashWindow splash(&mainWindow);
   splash.show();
   QVERIFY(!mainWindow.isVisible());
 

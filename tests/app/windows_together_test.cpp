@@ -42,7 +42,7 @@ class WindowsTogetherTest : public QObject {
   std::unique_ptr<MemoryStore> store_;
   std::unique_ptr<ScriptedDialogs> dialogs_;
   std::unique_ptr<AppContext> context_;
-  std::unique_ptr<TForm1> window_;
+  std::unique_ptr<MainWindow> window_;
 
   Pane* pane(const char* name) const { return window_->findChild<Pane*>(name); }
   void trigger(const char* action) { window_->findChild<QAction*>(action)->trigger(); }
@@ -51,21 +51,21 @@ class WindowsTogetherTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   }
   /// Opens the settings dialog with F3 and waits until it has loaded.
-  TForm2* openSettings() {
+  SettingsDialog* openSettings() {
     QTest::keyClick(QApplication::activeWindow(), Qt::Key_F3);
-    TForm2* dialog = nullptr;
+    SettingsDialog* dialog = nullptr;
     if (!QTest::qWaitFor([&] {
-          dialog = qobject_cast<TForm2*>(shownWindows("TForm2").value(0));
+          dialog = qobject_cast<SettingsDialog*>(shownWindows("TForm2").value(0));
           return dialog && QApplication::activeWindow() == dialog;
         }))
       qWarning("no active settings dialog");
     return dialog;
   }
-  TForm4* openAbout() {
+  AboutWindow* openAbout() {
     const qsizetype before = shownWindows("TForm4").size();
     trigger("About1");
     const QList<QWidget*> shown = shownWindows("TForm4");
-    return shown.size() == before + 1 ? qobject_cast<TForm4*>(shown.last()) : nullptr;
+    return shown.size() == before + 1 ? qobject_cast<AboutWindow*>(shown.last()) : nullptr;
   }
   /// The main window tries to become active; holder must end up active.
   void checkHolds(QWidget* holder) {
@@ -86,7 +86,7 @@ class WindowsTogetherTest : public QObject {
     dialogs_ = std::make_unique<ScriptedDialogs>();
     context_ = std::make_unique<AppContext>(
         AppContext{*store_, {}, {}, dialogs_->factory(), [](const QString&) {}});
-    window_ = std::make_unique<TForm1>(*context_);
+    window_ = std::make_unique<MainWindow>(*context_);
     window_->show();
     activateMain();
   }
@@ -99,7 +99,7 @@ class WindowsTogetherTest : public QObject {
   }
 
   void f3_opens_one_settings_dialog_and_brings_it_forward() {
-    TForm2* dialog = openSettings();
+    SettingsDialog* dialog = openSettings();
     QVERIFY(dialog);
     QVERIFY(!dialog->isModal());
     QVERIFY(dialog->parent() == nullptr);
@@ -111,12 +111,12 @@ class WindowsTogetherTest : public QObject {
   }
 
   void a_closed_settings_dialog_is_not_reused() {
-    QPointer<TForm2> first = openSettings();
+    QPointer<SettingsDialog> first = openSettings();
     QVERIFY(first);
     first->findChild<QPushButton*>("btnCancel")->click();
     QTRY_VERIFY(first.isNull());
     activateMain();
-    TForm2* second = openSettings();
+    SettingsDialog* second = openSettings();
     QVERIFY(second);
     QCOMPARE(shownWindows("TForm2").size(), 1);
   }
@@ -127,7 +127,7 @@ class WindowsTogetherTest : public QObject {
     pane("edHTML")->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 7);
     QVERIFY(std::string(pane("edHTML")->text()).find("<b>") != std::string::npos);
 
-    TForm2* dialog = openSettings();
+    SettingsDialog* dialog = openSettings();
     QVERIFY(dialog);
     dialog->findChild<QRadioButton*>("rbtnStyles")->click();
     dialog->findChild<QPushButton*>("btnOK")->click();
@@ -142,13 +142,13 @@ class WindowsTogetherTest : public QObject {
   }
 
   void about_opens_a_new_window_each_time() {
-    QPointer<TForm4> first = openAbout();
+    QPointer<AboutWindow> first = openAbout();
     QVERIFY(first);
     QVERIFY(first->parent() == nullptr);
     QTRY_COMPARE(QApplication::activeWindow(), first.data());
     first->close();
     QTRY_VERIFY(first.isNull());
-    TForm4* second = openAbout();
+    AboutWindow* second = openAbout();
     QVERIFY(second);
     QTRY_COMPARE(QApplication::activeWindow(), second);
     QVERIFY(openAbout());
@@ -156,15 +156,15 @@ class WindowsTogetherTest : public QObject {
   }
 
   void the_newer_window_holds_the_activation() {
-    TForm2* dialog = openSettings();
+    SettingsDialog* dialog = openSettings();
     QVERIFY(dialog);
-    TForm4* about = openAbout();
+    AboutWindow* about = openAbout();
     QVERIFY(about);
     checkHolds(about);
 
     about->close();
     checkHolds(dialog);
-    TForm4* later = openAbout();
+    AboutWindow* later = openAbout();
     QVERIFY(later);
     checkHolds(later);
 
