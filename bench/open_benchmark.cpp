@@ -3,20 +3,20 @@
 // process's peak memory. Run by hand (offscreen, release build):
 //   QT_QPA_PLATFORM=offscreen build/bench/open_benchmark
 #include "app/main_window.h"
-#include "gui/pane.h"
-#include "gui/pane_text.h"
-#include "files/source_file.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
+#include "files/source_file.h"
+#include "gui/pane.h"
+#include "gui/pane_text.h"
 #include "settings/get_tags.h"
 #include "settings/memory_store.h"
 
+#include <sys/resource.h>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <sys/resource.h>
 
 namespace {
 
@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
   auto* source = window.findChild<Pane*>("edSource");
   auto* html = window.findChild<Pane*>("edHTML");
 
-  std::printf("%-6s %9s %9s %9s %9s %11s %9s\n", "size", "read ms", "convert", "fill ms",
-              "sum ms", "window ms", "peak MB");
+  std::printf("%-6s %9s %9s %9s %9s %11s %9s\n", "size", "read ms", "convert", "fill ms", "sum ms",
+              "window ms", "peak MB");
   for (const std::size_t megabytes : {10, 50}) {
     const std::string path = dir.filePath(QString("unit%1.pas").arg(megabytes)).toStdString();
     std::ofstream(path, std::ios::binary) << generatedUnit(megabytes << 20);

@@ -5,9 +5,9 @@
 #include <QPalette>
 #include <QShowEvent>
 
-#include "gui/activation_keeper.h"
 #include "app/art.h"
 #include "app/credits.h"
+#include "gui/activation_keeper.h"
 #include "gui/link_label.h"
 #include "gui/window_parts.h"
 

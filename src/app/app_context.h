@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/file_dialog.h"
 #include "engine/tag_set.h"
+#include "gui/file_dialog.h"
 #include "settings/held_settings.h"
 #include "settings/settings_store.h"
 

@@ -25,8 +25,7 @@ int halfToEven(int n) {
 
 FormLayout computeFormLayout(int clientWidth, int clientHeight) {
   FormLayout layout;
-  layout.sourceBox = {BoxMargin, BoxMargin,
-                      std::max(halfToEven(clientWidth - 90), MinBoxWidth),
+  layout.sourceBox = {BoxMargin, BoxMargin, std::max(halfToEven(clientWidth - 90), MinBoxWidth),
                       std::max(clientHeight - 50, MinBoxHeight)};
   layout.source = paneIn(layout.sourceBox);
   layout.htmlBox = layout.sourceBox;

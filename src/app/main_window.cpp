@@ -1,22 +1,22 @@
 #include "app/main_window.h"
 
 #include "app/about.h"
-#include "gui/activation_keeper.h"
-#include "gui/busy_cursor.h"
 #include "app/credits.h"
-#include "gui/display_text.h"
-#include "gui/error_box.h"
 #include "app/layout.h"
-#include "gui/pane.h"
-#include "gui/pane_text.h"
 #include "app/preview_location.h"
-#include "files/source_file.h"
+#include "app/settings_dialog.h"
+#include "app/style_sheet_warning.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
-#include "settings/get_tags.h"
+#include "files/source_file.h"
+#include "gui/activation_keeper.h"
+#include "gui/busy_cursor.h"
+#include "gui/display_text.h"
+#include "gui/error_box.h"
+#include "gui/pane.h"
+#include "gui/pane_text.h"
 #include "output/page_writer.h"
-#include "app/style_sheet_warning.h"
-#include "app/settings_dialog.h"
+#include "settings/get_tags.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -118,13 +118,13 @@ void MainWindow::createMenus() {
       {"&File", "&Save Output As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
        &MainWindow::saveAs},
       {"&File", "&Exit", QKeySequence(), "Exit1", &MainWindow::exitProgram, true},
-      {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1", &MainWindow::openSettings},
+      {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1",
+       &MainWindow::openSettings},
       {"&Output", "&Preview in Browser", QKeySequence(Qt::Key_F10), "PreviewInBrowser1",
        &MainWindow::preview},
       {"&Output", "&Copy Output to Clipboard", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
        "CopyoutputtoClipboard1", &MainWindow::copyToClipboard},
-      {"&Output", "&Convert / Refresh", QKeySequence(Qt::Key_F5), "Refresh1",
-       &MainWindow::refresh},
+      {"&Output", "&Convert / Refresh", QKeySequence(Qt::Key_F5), "Refresh1", &MainWindow::refresh},
       {"&Help", "&Online Help", QKeySequence(Qt::Key_F1), "Contents1", &MainWindow::showHelp},
       {"&Help", "&About", QKeySequence(), "About1", &MainWindow::showAbout},
   };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/file_dialog.h"
 #include "engine/tag_set.h"
+#include "gui/file_dialog.h"
 
 #include <memory>
 #include <string>
@@ -10,7 +10,7 @@
 /// The two save commands' state: the one save dialog of the run,
 /// OutputFileName and the name last confirmed in the dialog (the page title).
 class PageSaver {
-public:
+ public:
   PageSaver(QWidget* owner, const FileDialogFactory& dialogs);
 
   /// Shows the save dialog and takes the confirmed name, with the selected
@@ -28,7 +28,7 @@ public:
   /// the dialog keeps its last name and filter.
   void forgetOutputFileName() { outputFileName_.clear(); }
 
-private:
+ private:
   QWidget* owner_;
   std::unique_ptr<FileDialog> dialog_;
   std::string outputFileName_;

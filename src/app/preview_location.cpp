@@ -1,8 +1,8 @@
 #include "app/preview_location.h"
 
-#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdlib>
 
 namespace {
 

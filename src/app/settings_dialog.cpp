@@ -1,18 +1,18 @@
 #include "app/settings_dialog.h"
 
-#include "gui/activation_keeper.h"
 #include "app/app_context.h"
+#include "app/click_dropper.h"
+#include "app/colour_box.h"
+#include "app/tab_size_box.h"
+#include "app/up_down_arrows.h"
+#include "gui/activation_keeper.h"
 #include "gui/busy_cursor.h"
 #include "gui/display_text.h"
 #include "gui/error_box.h"
 #include "gui/file_dialog.h"
 #include "gui/window_parts.h"
-#include "app/click_dropper.h"
-#include "app/colour_box.h"
 #include "settings/colour_text.h"
 #include "settings/settings_io.h"
-#include "app/tab_size_box.h"
-#include "app/up_down_arrows.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -53,8 +53,8 @@ void paintSwatch(QFrame* swatch, const QColor& colour) {
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(AppContext& context, ActivationKeeper& keeper, std::function<void()> convertSource,
-               QWidget* parent)
+SettingsDialog::SettingsDialog(AppContext& context, ActivationKeeper& keeper,
+                               std::function<void()> convertSource, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       context_(context),
@@ -235,7 +235,7 @@ bool SettingsDialog::validateHexValue(ColourBox* box) {
 void SettingsDialog::displayColour() {
   const auto parts = colourParts(heldText(controls_.edHexValue->text()));
   paintSwatch(controls_.colourSwatch, parts ? QColor(parts->red, parts->green, parts->blue)
-                                      : palette().color(QPalette::Button));
+                                            : palette().color(QPalette::Button));
 }
 
 void SettingsDialog::loadAttributes(const ClassAttributes& attributes) {
@@ -368,8 +368,12 @@ void SettingsDialog::showRejection(const QString& message) {
   activateWindow();
 }
 
-int SettingsDialog::selectedPosition() const { return std::max(0, controls_.classList->currentRow()); }
+int SettingsDialog::selectedPosition() const {
+  return std::max(0, controls_.classList->currentRow());
+}
 
-ClassAttributes& SettingsDialog::selectedClass() { return context_.held.Classes[selectedPosition()]; }
+ClassAttributes& SettingsDialog::selectedClass() {
+  return context_.held.Classes[selectedPosition()];
+}
 
 bool SettingsDialog::inCodeMode() const { return controls_.rbtnInCode->isChecked(); }

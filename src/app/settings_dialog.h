@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/held_settings.h"
 #include "app/settings_dialog_controls.h"
+#include "settings/held_settings.h"
 
 #include <QDialog>
 #include <functional>
@@ -24,7 +24,7 @@ class SettingsDialog : public QDialog {
   /// convertSource converts the main window's source pane into its HTML pane
   /// without moving the caret; it may raise.
   SettingsDialog(AppContext& context, ActivationKeeper& keeper, std::function<void()> convertSource,
-         QWidget* parent = nullptr);
+                 QWidget* parent = nullptr);
   ~SettingsDialog() override;
 
  public slots:

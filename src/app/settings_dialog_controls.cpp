@@ -145,7 +145,7 @@ SettingsDialogControls::SettingsDialogControls(QDialog& dialog) {
 
   tabStopWhenChosen(rbtnStyles);
   tabStopWhenChosen(rbtnInCode);
-  QWidget* const tabOrder[] = {rbtnStyles, rbtnInCode,    classList,   edStyleClass,   chkBold,
+  QWidget* const tabOrder[] = {rbtnStyles, rbtnInCode,    classList,  edStyleClass,   chkBold,
                                chkItalic,  chkUnderlined, edHexValue, edDefaultColor, btnDefaults,
                                btnOK,      edStyleSheet,  btnFind,    btnCancel,      edTabSize};
   for (std::size_t i = 1; i < std::size(tabOrder); ++i)

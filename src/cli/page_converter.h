@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/converter.h"
-#include "output/page_writer.h"
 #include "engine/tag_set.h"
+#include "output/page_writer.h"
 
 #include <fstream>
 #include <istream>

@@ -49,8 +49,8 @@ constexpr std::array<bool, 256> bytesWhere(bool (*passes)(CodeByte)) {
 
 constexpr auto wordBytes =
     bytesWhere([](CodeByte kind) { return kind == CodeByte::Letter || kind == CodeByte::Digit; });
-constexpr auto numberRunBytes =
-    bytesWhere([](CodeByte kind) { return kind == CodeByte::Digit || kind == CodeByte::NumberSign; });
+constexpr auto numberRunBytes = bytesWhere(
+    [](CodeByte kind) { return kind == CodeByte::Digit || kind == CodeByte::NumberSign; });
 constexpr auto spaceBytes = bytesWhere([](CodeByte kind) { return kind == CodeByte::Space; });
 /// The bytes that neither start nor continue anything: a run of them after a
 /// plain byte only needs copying.

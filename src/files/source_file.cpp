@@ -2,10 +2,10 @@
 
 #include "files/file_error.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace {
 

@@ -14,7 +14,7 @@ namespace {
 
 /// A file descriptor closed when the scope ends.
 class FileHandle {
-public:
+ public:
   explicit FileHandle(int fd) : fd_(fd) {}
   ~FileHandle() {
     if (fd_ >= 0) ::close(fd_);
@@ -24,7 +24,7 @@ public:
 
   int get() const { return fd_; }
 
-private:
+ private:
   int fd_;
 };
 

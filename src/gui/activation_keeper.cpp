@@ -37,8 +37,7 @@ bool belongsTo(const QWindow* window, const QWindow* owner) {
 void ActivationKeeper::takeBack(QWindow* nowActive) {
   // Null: another program became active, which is let through. Modal boxes
   // and popup menus are let through too.
-  if (!nowActive || QApplication::activeModalWidget() || QApplication::activePopupWidget())
-    return;
+  if (!nowActive || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
   if (nowActive->type() == Qt::Popup || nowActive->type() == Qt::ToolTip) return;
   QWidget* newest = newestKept();
   if (!newest || belongsTo(nowActive, newest->windowHandle())) return;

@@ -13,7 +13,7 @@ class QWindow;
 /// boxes are let through. Other programs are not affected.
 class ActivationKeeper : public QObject {
   Q_OBJECT
-public:
+ public:
   explicit ActivationKeeper(QObject* parent = nullptr);
 
   /// Keeps window active from now on; it becomes the newest kept window.
@@ -21,7 +21,7 @@ public:
   /// Lets the window's closing through: it is no longer kept.
   void release(QWidget* window);
 
-private:
+ private:
   /// Called whenever the program's active window changes.
   void takeBack(QWindow* nowActive);
   /// The newest kept window still shown, or null.

@@ -5,8 +5,7 @@
 #include <QMessageBox>
 
 QString errorBoxText(const QString& message) {
-  if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-    return message + QLatin1Char('.');
+  if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');
   return message;
 }
 

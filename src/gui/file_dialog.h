@@ -27,7 +27,7 @@ struct FileDialogOptions {
 /// A file dialog kept by its owner; it reopens with the name and filter
 /// confirmed last. Tests substitute their own answers.
 class FileDialog {
-public:
+ public:
   virtual ~FileDialog() = default;
   /// Shows the dialog modally; true when the user confirmed a file.
   virtual bool execute() = 0;

@@ -11,7 +11,7 @@
 /// interface, so every byte (NUL included) comes back as it went in.
 class Pane : public QsciScintilla {
   Q_OBJECT
-public:
+ public:
   explicit Pane(const QString& objectName, QWidget* parent = nullptr);
 
   /// Replaces the pane's lines. utf8 chooses how the bytes show: as UTF-8, or
@@ -31,7 +31,7 @@ public:
   /// selected and the caret is at the start.
   void copyLinesToClipboard();
 
-protected:
+ protected:
   /// Tab and Shift+Tab stay in the pane: the source pane takes them as text,
   /// the read-only HTML pane ignores them.
   bool focusNextPrevChild(bool next) override;

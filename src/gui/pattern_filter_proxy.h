@@ -10,7 +10,7 @@
 /// ("Makefile") included, as it does on the system the patterns come from.
 class PatternFilterProxy : public QSortFilterProxyModel {
   Q_OBJECT
-public:
+ public:
   explicit PatternFilterProxy(QObject* parent = nullptr);
 
   /// The patterns files must match from now on.
@@ -18,9 +18,9 @@ public:
   /// Whether a file name matches the current patterns.
   bool matches(const QString& fileName) const;
 
-protected:
+ protected:
   bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
-private:
+ private:
   QList<QRegularExpression> patterns_;
 };

@@ -1,7 +1,7 @@
 #include "output/page_writer.h"
 
-#include "files/atomic_file.h"
 #include "engine/escaped_text.h"
+#include "files/atomic_file.h"
 
 #include <sstream>
 

@@ -13,7 +13,7 @@ inline constexpr const char* CurrentUserHive = "HKEY_CURRENT_USER";
 /// says how the tree is loaded and saved. Every open outside a write group
 /// loads the tree afresh, so nothing is kept between operations.
 class KeyTreeStore : public SettingsStore {
-public:
+ public:
   bool openKey(const std::string& path, bool create) override;
   bool readFlag(const std::string& name) override;
   std::int32_t readInteger(const std::string& name) override;
@@ -27,7 +27,7 @@ public:
   void commitWrite() override;
   void abandonWrite() noexcept override;
 
-protected:
+ protected:
   /// The tree as the backing holds it now; raises when it cannot be read.
   virtual RegKeyTree loadTree() = 0;
   /// The tree a write starts from: as loadTree, except that a backing whose
@@ -36,7 +36,7 @@ protected:
   /// Replaces the backing's content with the tree, all or nothing.
   virtual void saveTree(const RegKeyTree& tree) = 0;
 
-private:
+ private:
   /// The named value of the open key, or null; no open key is a read error.
   const RegValue* findOpenValue(const std::string& name) const;
   std::int32_t readDword(const std::string& name);

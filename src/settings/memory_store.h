@@ -4,7 +4,7 @@
 
 /// A settings store held in memory, for tests.
 class MemoryStore : public KeyTreeStore {
-public:
+ public:
   MemoryStore();
   /// A store that starts with these keys and values (for example a parsed
   /// REGEDIT4 text).
@@ -13,11 +13,11 @@ public:
   /// The keys and values as committed.
   const RegKeyTree& tree() const { return saved_; }
 
-protected:
+ protected:
   RegKeyTree loadTree() override;
   RegKeyTree loadTreeForWriting() override;
   void saveTree(const RegKeyTree& tree) override;
 
-private:
+ private:
   RegKeyTree saved_;
 };

@@ -64,7 +64,7 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 
 /// Reads one logical line of a REGEDIT4 file.
 class LineParser {
-public:
+ public:
   LineParser(int lineNumber, std::string_view text) : line_(lineNumber), rest_(text) {}
 
   /// A "quoted" text with \\ and \" escaped; rest_ starts at its quote.
@@ -98,9 +98,11 @@ public:
     return value;
   }
 
-  [[noreturn]] void fail(const std::string& problem) const { throw RegFileSyntaxError(line_, problem); }
+  [[noreturn]] void fail(const std::string& problem) const {
+    throw RegFileSyntaxError(line_, problem);
+  }
 
-private:
+ private:
   void valueData(RegValue& value) {
     if (!rest_.empty() && rest_.front() == '"') {
       value.type = RegSz;
@@ -127,9 +129,8 @@ private:
     std::uint32_t type = RegBinary;
     if (!rest_.empty() && rest_.front() == '(') {
       const auto close = rest_.find(')');
-      const auto number = close == std::string_view::npos
-                              ? std::nullopt
-                              : hexNumber(rest_.substr(1, close - 1), 8);
+      const auto number =
+          close == std::string_view::npos ? std::nullopt : hexNumber(rest_.substr(1, close - 1), 8);
       if (!number) fail("hex( needs a hex type number and )");
       type = *number;
       rest_.remove_prefix(close + 1);
@@ -185,7 +186,8 @@ void appendHexByte(std::string& text, char byte) {
 std::string hexTypeTag(std::uint32_t type) {
   if (type == RegBinary) return "hex:";
   std::string number;
-  for (int shift = 24; shift >= 0; shift -= 8) appendHexByte(number, static_cast<char>(type >> shift));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    appendHexByte(number, static_cast<char>(type >> shift));
   number.erase(0, std::min(number.find_first_not_of('0'), number.size() - 1));
   return "hex(" + number + "):";
 }

@@ -9,12 +9,12 @@
 /// A REGEDIT4 text that cannot be read: the line it stops at and what is
 /// wrong there.
 class RegFileSyntaxError : public std::runtime_error {
-public:
+ public:
   RegFileSyntaxError(int line, const std::string& problem);
   int line() const { return line_; }
   const std::string& problem() const { return problem_; }
 
-private:
+ private:
   int line_;
   std::string problem_;
 };

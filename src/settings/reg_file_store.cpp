@@ -1,8 +1,8 @@
 #include "settings/reg_file_store.h"
 
 #include "files/atomic_file.h"
-#include "settings/reg_file_format.h"
 #include "files/whole_file.h"
+#include "settings/reg_file_format.h"
 
 #include <pwd.h>
 #include <unistd.h>

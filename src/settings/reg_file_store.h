@@ -15,17 +15,17 @@ std::string defaultSettingsFilePath();
 /// committed write first keeps it as <path>.bak. Keys and values the program
 /// does not know survive a write; ; comments do not.
 class RegFileStore : public KeyTreeStore {
-public:
+ public:
   explicit RegFileStore(std::string path);
 
   const std::string& path() const { return path_; }
 
-protected:
+ protected:
   RegKeyTree loadTree() override;
   RegKeyTree loadTreeForWriting() override;
   void saveTree(const RegKeyTree& tree) override;
 
-private:
+ private:
   /// The file's bytes, or nothing when it is missing. A file that cannot be
   /// read raises the read error, or forWriting the write error.
   std::optional<std::string> readBytes(bool forWriting) const;

@@ -40,9 +40,9 @@ std::uint32_t dwordNumber(std::string_view data) {
 }
 
 bool sameRegName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return foldCase(x) == foldCase(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return foldCase(x) == foldCase(y);
+         });
 }
 
 const RegValue* RegKey::findValue(std::string_view name) const {

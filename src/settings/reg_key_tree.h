@@ -43,7 +43,7 @@ struct RegKey {
 
 /// The keys of a registry file in the order they were read or made.
 class RegKeyTree {
-public:
+ public:
   const RegKey* findKey(std::string_view path) const;
   RegKey* findKey(std::string_view path);
   /// The key of that path, appended when missing; its parents are not made.
@@ -58,6 +58,6 @@ public:
 
   bool operator==(const RegKeyTree&) const = default;
 
-private:
+ private:
   std::vector<RegKey> keys_;
 };

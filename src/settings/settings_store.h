@@ -18,7 +18,7 @@ inline constexpr const char* SettingsKey = "\\Software\\Korvane\\Tessaline\\Sett
 /// it. A write outside a group takes effect at once. SettingsWriteBatch
 /// wraps the three calls for a scope.
 class SettingsStore {
-public:
+ public:
   virtual ~SettingsStore() = default;
 
   /// Opens the key at an absolute path such as SettingsKey + "\\Style";
@@ -51,7 +51,7 @@ std::runtime_error failedToSetData(const std::string& name);
 
 /// A key opened for one scope and closed at its end, also when a read raises.
 class OpenedKey {
-public:
+ public:
   OpenedKey(SettingsStore& store, const std::string& path, bool create = false);
   ~OpenedKey();
   OpenedKey(const OpenedKey&) = delete;
@@ -60,7 +60,7 @@ public:
   /// True when the key opened.
   explicit operator bool() const { return open_; }
 
-private:
+ private:
   SettingsStore& store_;
   bool open_;
 };
@@ -68,7 +68,7 @@ private:
 /// A group of writes for one scope: commit() makes them take effect
 /// together; leaving the scope without commit() drops them.
 class SettingsWriteBatch {
-public:
+ public:
   explicit SettingsWriteBatch(SettingsStore& store);
   ~SettingsWriteBatch();
   SettingsWriteBatch(const SettingsWriteBatch&) = delete;
@@ -76,7 +76,7 @@ public:
 
   void commit();
 
-private:
+ private:
   SettingsStore& store_;
   bool done_ = false;
 };

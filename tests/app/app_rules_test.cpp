@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -21,8 +21,8 @@ TEST(form_layout, box_size_rounds_half_to_even_and_keeps_minimums) {
   const BoxCase cases[] = {
       {1015, 700, 462, 650},  // 462.5 goes to the even 462
       {1017, 700, 464, 650},  // 463.5 goes to the even 464
-      {1016, 700, 463, 650},  {490, 350, 200, 300},  {489, 349, 200, 300},
-      {100, 100, 200, 300},   {0, 0, 200, 300},      {1280, 990, 595, 940},
+      {1016, 700, 463, 650}, {490, 350, 200, 300}, {489, 349, 200, 300},
+      {100, 100, 200, 300},  {0, 0, 200, 300},     {1280, 990, 595, 940},
   };
   for (const BoxCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.clientWidth) + "x" + std::to_string(c.clientHeight));
@@ -36,11 +36,10 @@ TEST(form_layout, box_size_rounds_half_to_even_and_keeps_minimums) {
 }
 
 TEST(form_layout, half_to_even_on_both_signs) {
-  const std::pair<int, int> cases[] = {{0, 0},  {1, 0},   {3, 2},   {5, 2},  {7, 4},
+  const std::pair<int, int> cases[] = {{0, 0},  {1, 0},   {3, 2},   {5, 2}, {7, 4},
                                        {-1, 0}, {-3, -2}, {-5, -2}, {8, 4}, {-8, -4}};
   for (const auto& [n, half] : cases) EXPECT_EQ(halfToEven(n), half) << n;
 }
-
 
 TEST(preview_location, program_folder_only_when_own_then_runtime_then_cache) {
   struct Case {
@@ -58,7 +57,7 @@ TEST(preview_location, program_folder_only_when_own_then_runtime_then_cache) {
 }
 
 class own_folder : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     char pattern[] = "/tmp/tessaline-own-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -112,6 +111,5 @@ TEST_F(own_folder, installed_copy_previews_into_a_private_runtime_folder) {
   const std::string own = folder("own-program", 0755);
   EXPECT_EQ(previewFileNameFor(own), own + "/TessalinePrev.html");
 }
-
 
 }  // namespace

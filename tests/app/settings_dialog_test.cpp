@@ -1,7 +1,7 @@
 #include "app/settings_dialog.h"
-#include "gui/activation_keeper.h"
 #include "app/app_context.h"
 #include "engine/converter.h"
+#include "gui/activation_keeper.h"
 #include "settings/get_tags.h"
 #include "settings/key_tree_store.h"
 #include "settings/memory_store.h"

@@ -1,14 +1,14 @@
 #include "app/about.h"
 #include "app/main_window.h"
-#include "gui/pane.h"
 #include "app/program_start.h"
+#include "app/settings_dialog.h"
 #include "app/splash.h"
 #include "engine/converter.h"
 #include "event_loop_run.h"
-#include "settings/get_tags.h"
+#include "gui/pane.h"
 #include "scripted_dialogs.h"
+#include "settings/get_tags.h"
 #include "settings/memory_store.h"
-#include "app/settings_dialog.h"
 #include "user_folders.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 #include "engine/converter.h"
 #include "engine/source_lines.h"
 #include "output/file_name_rules.h"
-#include "settings/get_tags.h"
 #include "output/page_writer.h"
+#include "settings/get_tags.h"
 #include "settings/memory_store.h"
 #include "settings/reg_file_store.h"
 

@@ -54,9 +54,9 @@ TEST(WordAtATime, RunEndsWhereTheByteLoopWould) {
     const std::size_t begin = text.empty() ? 0 : random() % text.size();
     std::size_t expected = begin;
     while (expected < text.size() && char_classes::isWordChar(text[expected])) ++expected;
-    EXPECT_EQ(word_at_a_time::runEnd(text, begin, word_at_a_time::nonWordBytes,
-                                     char_classes::isWordChar),
-              expected)
+    EXPECT_EQ(
+        word_at_a_time::runEnd(text, begin, word_at_a_time::nonWordBytes, char_classes::isWordChar),
+        expected)
         << text << " from " << begin;
   }
 }

@@ -9,7 +9,7 @@
 class ActivationKeeperTest : public QObject {
   Q_OBJECT
 
-private:
+ private:
   std::unique_ptr<QWidget> main_, first_, second_;
   std::unique_ptr<ActivationKeeper> keeper_;
 
@@ -31,7 +31,7 @@ private:
     return QApplication::activeWindow();
   }
 
-private slots:
+ private slots:
   void init() {
     keeper_ = std::make_unique<ActivationKeeper>();
     main_ = window("main");

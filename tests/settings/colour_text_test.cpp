@@ -16,7 +16,7 @@ TEST(colour_text_test, hex_verdict) {
       {"FFFFFF", HexVerdict::Accepted},
       {"", HexVerdict::TooShort},
       {"12345", HexVerdict::TooShort},
-      {"1234G", HexVerdict::TooShort},  // the length is checked first
+      {"1234G", HexVerdict::TooShort},         // the length is checked first
       {"1234\xC3\xA9", HexVerdict::TooShort},  // five characters in six bytes
       {"12345G", HexVerdict::NotHexadecimal},
       {"1a2b3c", HexVerdict::NotHexadecimal},  // the boxes upper-case; stored text does not

@@ -14,9 +14,8 @@ std::string settingsBlock(bool incode, const std::string& defaultColor) {
 /// A tag set whose every field holds a mark, to see what GetTags keeps.
 TagSet markedTags() {
   TagSet tags;
-  for (auto* text : {&tags.ReservedOpen, &tags.ReservedClose, &tags.CommentOpen,
-                     &tags.CommentClose, &tags.NumberOpen, &tags.NumberClose, &tags.StringsOpen,
-                     &tags.StringsClose}) {
+  for (auto* text : {&tags.ReservedOpen, &tags.ReservedClose, &tags.CommentOpen, &tags.CommentClose,
+                     &tags.NumberOpen, &tags.NumberClose, &tags.StringsOpen, &tags.StringsClose}) {
     *text = "old";
   }
   tags.StyleSheet = "old.css";
@@ -85,30 +84,31 @@ const std::string NoAttributes = "\"Bold\"=dword:0\n\"Italic\"=dword:0\n\"Underl
 
 INSTANTIATE_TEST_SUITE_P(
     GetTags, InCodePieces,
-    testing::Values(
-        InCodeCase{"DefaultColourGetsNoPiece", "0000FF", "\"Color\"=\"0000FF\"\n" + NoAttributes,
-                   "", ""},
-        InCodeCase{"ColourComparedWithCase", "0000FF", "\"Color\"=\"0000ff\"\n" + NoAttributes,
-                   "<font color=\"0000ff\">", "</font>"},
-        InCodeCase{"AllAttributes", "000000",
-                   "\"Color\"=\"800000\"\n\"Bold\"=dword:1\n\"Italic\"=dword:1\n"
-                   "\"Underlined\"=dword:5\n",
-                   "<font color=\"800000\"><b><i><u>", "</u></i></b></font>"},
-        InCodeCase{"SomeAttributesKeepTheirOrder", "000000",
-                   "\"Color\"=\"000000\"\n\"Bold\"=dword:1\n\"Italic\"=dword:0\n"
-                   "\"Underlined\"=dword:1\n",
-                   "<b><u>", "</u></b>"},
-        InCodeCase{"AbsentColourDiffersFromADefault", "000000", NoAttributes,
-                   "<font color=\"\">", "</font>"},
-        InCodeCase{"EmptyDefaultColour", "", "\"Color\"=\"000080\"\n" + NoAttributes,
-                   "<font color=\"000080\">", "</font>"},
-        InCodeCase{"ExpandTextColour", "000000", "\"Color\"=hex(2):41,42,00,43\n" + NoAttributes,
-                   "<font color=\"AB\">", "</font>"},
-        InCodeCase{"ColourIsAttributeEscaped", "000000",
-                   "\"Color\"=\"\\\"><script>&\"\n" + NoAttributes,
-                   "<font color=\"&quot;&gt;&lt;script&gt;&amp;\">", "</font>"},
-        InCodeCase{"UnescapedTextsAreCompared", "a\\\"&", "\"Color\"=\"a\\\"&\"\n" + NoAttributes,
-                   "", ""}),
+    testing::Values(InCodeCase{"DefaultColourGetsNoPiece", "0000FF",
+                               "\"Color\"=\"0000FF\"\n" + NoAttributes, "", ""},
+                    InCodeCase{"ColourComparedWithCase", "0000FF",
+                               "\"Color\"=\"0000ff\"\n" + NoAttributes, "<font color=\"0000ff\">",
+                               "</font>"},
+                    InCodeCase{"AllAttributes", "000000",
+                               "\"Color\"=\"800000\"\n\"Bold\"=dword:1\n\"Italic\"=dword:1\n"
+                               "\"Underlined\"=dword:5\n",
+                               "<font color=\"800000\"><b><i><u>", "</u></i></b></font>"},
+                    InCodeCase{"SomeAttributesKeepTheirOrder", "000000",
+                               "\"Color\"=\"000000\"\n\"Bold\"=dword:1\n\"Italic\"=dword:0\n"
+                               "\"Underlined\"=dword:1\n",
+                               "<b><u>", "</u></b>"},
+                    InCodeCase{"AbsentColourDiffersFromADefault", "000000", NoAttributes,
+                               "<font color=\"\">", "</font>"},
+                    InCodeCase{"EmptyDefaultColour", "", "\"Color\"=\"000080\"\n" + NoAttributes,
+                               "<font color=\"000080\">", "</font>"},
+                    InCodeCase{"ExpandTextColour", "000000",
+                               "\"Color\"=hex(2):41,42,00,43\n" + NoAttributes,
+                               "<font color=\"AB\">", "</font>"},
+                    InCodeCase{"ColourIsAttributeEscaped", "000000",
+                               "\"Color\"=\"\\\"><script>&\"\n" + NoAttributes,
+                               "<font color=\"&quot;&gt;&lt;script&gt;&amp;\">", "</font>"},
+                    InCodeCase{"UnescapedTextsAreCompared", "a\\\"&",
+                               "\"Color\"=\"a\\\"&\"\n" + NoAttributes, "", ""}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(GetTags, StyleSheetModeGivesSpansAndTheSheet) {
@@ -132,9 +132,9 @@ TEST(GetTags, StyleSheetModeWithoutStyleKeyGivesNoMarkup) {
   auto store = storeFrom("REGEDIT4\n" + settingsBlock(false, "000000"));
   auto tags = markedTags();
   GetTags(store, tags);
-  for (const auto* text : {&tags.ReservedOpen, &tags.ReservedClose, &tags.CommentOpen,
-                           &tags.CommentClose, &tags.NumberOpen, &tags.NumberClose,
-                           &tags.StringsOpen, &tags.StringsClose}) {
+  for (const auto* text :
+       {&tags.ReservedOpen, &tags.ReservedClose, &tags.CommentOpen, &tags.CommentClose,
+        &tags.NumberOpen, &tags.NumberClose, &tags.StringsOpen, &tags.StringsClose}) {
     EXPECT_EQ(*text, "");
   }
   EXPECT_EQ(tags.StyleSheet, "old.css");
@@ -142,7 +142,8 @@ TEST(GetTags, StyleSheetModeWithoutStyleKeyGivesNoMarkup) {
 
 TEST(GetTags, TwoCallsGiveTheSameSetAndModesSwitchCleanly) {
   const std::string style = Settings + "\\Style]\n\"Comment\"=\"c\"\n\"Sheet\"=\"s.css\"\n";
-  const std::string comment = Settings + "\\InCode\\Comment]\n\"Color\"=\"00FF00\"\n" + NoAttributes;
+  const std::string comment =
+      Settings + "\\InCode\\Comment]\n\"Color\"=\"00FF00\"\n" + NoAttributes;
   auto inCode = storeFrom("REGEDIT4\n" + settingsBlock(true, "000000") + style + comment);
   auto styleSheets = storeFrom("REGEDIT4\n" + settingsBlock(false, "000000") + style + comment);
 
@@ -196,21 +197,22 @@ TEST_P(StoppedCalls, StopWhereTheErrorArose) {
 
 INSTANTIATE_TEST_SUITE_P(
     GetTags, StoppedCalls,
-    testing::Values(
-        StoppedCall{"IncodeMissing", Settings + "]\n\"TabSize\"=dword:2\n",
-                    "Failed to get data for 'Incode'", "", ""},
-        StoppedCall{"TabSizeAsText", Settings + "]\n\"Incode\"=dword:1\n\"TabSize\"=\"2\"\n",
-                    "Invalid data type for 'TabSize'", "", ""},
-        StoppedCall{"BoldAsText",
-                    settingsBlock(true, "000000") + Settings +
-                        "\\InCode\\Comment]\n\"Color\"=\"00FF00\"\n" + NoAttributes + Settings +
-                        "\\InCode\\Number]\n\"Color\"=\"0000FF\"\n\"Bold\"=\"1\"\n",
-                    "Invalid data type for 'Bold'", "<font color=\"00FF00\">",
-                    "<font color=\"0000FF\">"},
-        StoppedCall{"StyleClassAsDword",
-                    settingsBlock(false, "") + Settings +
-                        "\\Style]\n\"Comment\"=\"c\"\n\"Number\"=dword:1\n",
-                    "Invalid data type for 'Number'", "<span class=\"c\">", ""}),
+    testing::Values(StoppedCall{"IncodeMissing", Settings + "]\n\"TabSize\"=dword:2\n",
+                                "Failed to get data for 'Incode'", "", ""},
+                    StoppedCall{"TabSizeAsText",
+                                Settings + "]\n\"Incode\"=dword:1\n\"TabSize\"=\"2\"\n",
+                                "Invalid data type for 'TabSize'", "", ""},
+                    StoppedCall{"BoldAsText",
+                                settingsBlock(true, "000000") + Settings +
+                                    "\\InCode\\Comment]\n\"Color\"=\"00FF00\"\n" + NoAttributes +
+                                    Settings +
+                                    "\\InCode\\Number]\n\"Color\"=\"0000FF\"\n\"Bold\"=\"1\"\n",
+                                "Invalid data type for 'Bold'", "<font color=\"00FF00\">",
+                                "<font color=\"0000FF\">"},
+                    StoppedCall{"StyleClassAsDword",
+                                settingsBlock(false, "") + Settings +
+                                    "\\Style]\n\"Comment\"=\"c\"\n\"Number\"=dword:1\n",
+                                "Invalid data type for 'Number'", "<span class=\"c\">", ""}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -78,8 +78,8 @@ TEST(MemoryStore, ReadsValuesOfEveryAcceptedForm) {
 }
 
 TEST(MemoryStore, OnlyAKeyWithItsOwnBlockOpens) {
-  auto store = storeFrom(
-      "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings\\Style]\n");
+  auto store =
+      storeFrom("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings\\Style]\n");
   EXPECT_FALSE(store.openKey(SettingsKey, false));
   EXPECT_FALSE(store.openKey("\\Software", false));
   EXPECT_TRUE(store.openKey(std::string(SettingsKey) + "\\Style", false));

@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
     RegFileFormat, ValueForms,
     testing::Values(
         AcceptedValue{R"("Color"="000080")", {"Color", RegSz, "000080\0"s}},
-        AcceptedValue{R"("Sheet"="say \"hi\" in C:\\web\\")", {"Sheet", RegSz, "say \"hi\" in C:\\web\\\0"s}},
+        AcceptedValue{R"("Sheet"="say \"hi\" in C:\\web\\")",
+                      {"Sheet", RegSz, "say \"hi\" in C:\\web\\\0"s}},
         AcceptedValue{R"("Sheet"="a\b")", {"Sheet", RegSz, "a\\b\0"s}},
         AcceptedValue{"\"Sheet\"=\"caf\xe9 \x80\xff\"", {"Sheet", RegSz, "caf\xe9 \x80\xff\0"s}},
         AcceptedValue{R"("Color"="")", {"Color", RegSz, "\0"s}},
@@ -87,8 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedText{"", 1, "the file does not start with the line REGEDIT4"},
         RejectedText{"Windows Registry Editor Version 5.00\r\n", 1,
                      "the file does not start with the line REGEDIT4"},
-        RejectedText{"\x7f" "ELF\x02\x01\x01\0\0\0"s, 1,
-                     "the file does not start with the line REGEDIT4"},
+        RejectedText{"\x7f"
+                     "ELF\x02\x01\x01\0\0\0"s,
+                     1, "the file does not start with the line REGEDIT4"},
         RejectedText{"REGEDIT4\n\"Incode\"=dword:1\n", 2, "a value stands before the first [key]"},
         RejectedText{"REGEDIT4\n\n[HKEY_CURRENT_USER\\Soft", 3, "the key name has no closing ]"},
         RejectedText{"REGEDIT4\n" + Key + "\n\"Color\"=\"0000", 3, "the text has no closing quote"},
@@ -103,11 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
                      "hex data needs bytes of two hex digits separated by commas"},
         RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(2):41,,42\n", 3,
                      "hex data needs bytes of two hex digits separated by commas"},
-        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(x):41\n", 3, "hex( needs a hex type number and )"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(x):41\n", 3,
+                     "hex( needs a hex type number and )"},
         RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(2)41\n", 3, "expected : after hex"},
         RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=hex(2):41,\\\n", 3,
                      "the data goes on past the end of the file"},
-        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=-\n", 3, "value deletions (=-) are not supported"},
+        RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=-\n", 3,
+                     "value deletions (=-) are not supported"},
         RejectedText{"REGEDIT4\n" + Key + "\n\"A\"=true\n", 3,
                      "expected \"text\", dword: or hex: after ="},
         RejectedText{"REGEDIT4\n[-HKEY_CURRENT_USER\\Software]\n", 2,
@@ -116,8 +120,14 @@ INSTANTIATE_TEST_SUITE_P(
                      "expected a [key], a \"Name\"=value line, a ; comment or a blank line"}));
 
 TEST(RegFileFormat, LineEndsOfEveryKindReadAlike) {
-  const std::string lines[] = {"REGEDIT4", "", "; exported by hand", Key, "\"Incode\"=dword:00000001",
-                               "\"Sheet\"=hex(2):41,\\", "  00", ""};
+  const std::string lines[] = {"REGEDIT4",
+                               "",
+                               "; exported by hand",
+                               Key,
+                               "\"Incode\"=dword:00000001",
+                               "\"Sheet\"=hex(2):41,\\",
+                               "  00",
+                               ""};
   std::string crlf, lf, cr;
   for (const auto& line : lines) {
     crlf += line + "\r\n";

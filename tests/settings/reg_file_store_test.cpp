@@ -34,7 +34,7 @@ HeldSettings sampleSettings() {
 }
 
 class RegFileStoreTest : public testing::Test {
-protected:
+ protected:
   TempFolder folder;
   std::string path = folder.file("Korvane/Tessaline.reg");
   RegFileStore store{path};
@@ -122,7 +122,8 @@ TEST_F(RegFileStoreTest, WriteBelowARegularFileFailsWithTheSystemsReason) {
 }
 
 TEST_F(RegFileStoreTest, FailedWriteLeavesTheOldFileWhole) {
-  const std::string old = "REGEDIT4\r\n\r\n" + SettingsBlock + "\r\n\"TabSize\"=dword:00000004\r\n\r\n";
+  const std::string old =
+      "REGEDIT4\r\n\r\n" + SettingsBlock + "\r\n\"TabSize\"=dword:00000004\r\n\r\n";
   writeFile(old);
   // A file-size limit below the new file's size makes the write itself fail.
   std::signal(SIGXFSZ, SIG_IGN);

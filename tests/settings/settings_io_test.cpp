@@ -119,22 +119,22 @@ TEST_P(StoppedLoads, StopAtTheFirstBadValueKeepingWhatWasRead) {
 
 INSTANTIATE_TEST_SUITE_P(
     LoadFromRegistry, StoppedLoads,
-    testing::Values(
-        StoppedLoad{"TabSizeDeleted", "\"Incode\"=dword:1\n\"DefaultColor\"=\"FFFFFF\"\n",
-                    GoodNumber, "Failed to get data for 'TabSize'", true, "00FF00",
-                    FormattingMode::InCode, 2, "mark"},
-        StoppedLoad{"IncodeAsText", "\"Incode\"=\"1\"\n\"TabSize\"=dword:4\n", GoodNumber,
-                    "Invalid data type for 'Incode'", true, "00FF00", FormattingMode::None, 2,
-                    "mark"},
-        StoppedLoad{"ItalicMissing", GoodSettings,
-                    "\"Bold\"=dword:0\n\"Underlined\"=dword:0\n\"Color\"=\"00FF00\"\n",
-                    "Failed to get data for 'Italic'", false, "mark", FormattingMode::None, 2,
-                    "mark"},
-        StoppedLoad{"ColorAsDword", GoodSettings,
-                    "\"Bold\"=dword:0\n\"Italic\"=dword:0\n\"Underlined\"=dword:0\n"
-                    "\"Color\"=dword:ff\n",
-                    "Invalid data type for 'Color'", false, "mark", FormattingMode::None, 2,
-                    "mark"}),
+    testing::Values(StoppedLoad{"TabSizeDeleted",
+                                "\"Incode\"=dword:1\n\"DefaultColor\"=\"FFFFFF\"\n", GoodNumber,
+                                "Failed to get data for 'TabSize'", true, "00FF00",
+                                FormattingMode::InCode, 2, "mark"},
+                    StoppedLoad{"IncodeAsText", "\"Incode\"=\"1\"\n\"TabSize\"=dword:4\n",
+                                GoodNumber, "Invalid data type for 'Incode'", true, "00FF00",
+                                FormattingMode::None, 2, "mark"},
+                    StoppedLoad{"ItalicMissing", GoodSettings,
+                                "\"Bold\"=dword:0\n\"Underlined\"=dword:0\n\"Color\"=\"00FF00\"\n",
+                                "Failed to get data for 'Italic'", false, "mark",
+                                FormattingMode::None, 2, "mark"},
+                    StoppedLoad{"ColorAsDword", GoodSettings,
+                                "\"Bold\"=dword:0\n\"Italic\"=dword:0\n\"Underlined\"=dword:0\n"
+                                "\"Color\"=dword:ff\n",
+                                "Invalid data type for 'Color'", false, "mark",
+                                FormattingMode::None, 2, "mark"}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(WriteToRegistry, FirstConfirmationWritesAll24ValuesInOrder) {
@@ -145,15 +145,19 @@ TEST(WriteToRegistry, FirstConfirmationWritesAll24ValuesInOrder) {
   WriteToRegistry(store, held, state);
 
   const std::string key = "HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings";
-  std::string expected = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n"
-                         "[HKEY_CURRENT_USER\\Software\\Korvane]\r\n\r\n"
-                         "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline]\r\n\r\n"
-                         "[" + key + "]\r\n"
-                         "\"Incode\"=dword:00000001\r\n\"TabSize\"=dword:00000002\r\n"
-                         "\"DefaultColor\"=\"000000\"\r\n\r\n"
-                         "[" + key + "\\InCode]\r\n\r\n";
-  const char* classes[][2] = {{"Comment", "010"}, {"Number", "000"},
-                              {"Reserved", "100"}, {"Strings", "000"}};
+  std::string expected =
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Korvane]\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline]\r\n\r\n"
+      "[" +
+      key +
+      "]\r\n"
+      "\"Incode\"=dword:00000001\r\n\"TabSize\"=dword:00000002\r\n"
+      "\"DefaultColor\"=\"000000\"\r\n\r\n"
+      "[" +
+      key + "\\InCode]\r\n\r\n";
+  const char* classes[][2] = {
+      {"Comment", "010"}, {"Number", "000"}, {"Reserved", "100"}, {"Strings", "000"}};
   for (const auto& [name, flags] : classes) {
     expected += "[" + key + "\\InCode\\" + name + "]\r\n";
     for (int i = 0; i < 3; ++i) {
@@ -161,10 +165,11 @@ TEST(WriteToRegistry, FirstConfirmationWritesAll24ValuesInOrder) {
       expected += "\"" + std::string(attributes[i]) + "\"=dword:0000000" +
                   std::string(1, flags[i]) + "\r\n";
     }
-    expected += std::string("\"Color\"=\"") + (name == std::string("Reserved") ? "000000" : "000080") +
-                "\"\r\n\r\n";
+    expected += std::string("\"Color\"=\"") +
+                (name == std::string("Reserved") ? "000000" : "000080") + "\"\r\n\r\n";
   }
-  expected += "[" + key + "\\Style]\r\n\"Comment\"=\"\"\r\n\"Number\"=\"\"\r\n"
+  expected += "[" + key +
+              "\\Style]\r\n\"Comment\"=\"\"\r\n\"Number\"=\"\"\r\n"
               "\"Reserved\"=\"\"\r\n\"Strings\"=\"\"\r\n\"Sheet\"=\"\"\r\n\r\n";
   EXPECT_EQ(formatRegFile(store.tree()), expected);
 }
@@ -172,9 +177,8 @@ TEST(WriteToRegistry, FirstConfirmationWritesAll24ValuesInOrder) {
 TEST(WriteToRegistry, ModeOtherThanInCodeWritesIncodeZeroAndIncodeFiveBecomesOne) {
   for (const auto& [storedIncode, writtenIncode] :
        {std::pair{"dword:5", "dword:00000001"}, std::pair{"dword:0", "dword:00000000"}}) {
-    auto store = storeFrom(completeStoreText("\"Incode\"=" + std::string(storedIncode) +
-                                                 "\n\"TabSize\"=dword:2\n",
-                                             GoodNumber));
+    auto store = storeFrom(completeStoreText(
+        "\"Incode\"=" + std::string(storedIncode) + "\n\"TabSize\"=dword:2\n", GoodNumber));
     HeldSettings held;
     DialogSettingsState state;
     LoadFromRegistry(store, held, state);

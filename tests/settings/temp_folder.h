@@ -8,7 +8,7 @@
 /// A fresh folder below the system's temporary folder, removed with its
 /// content at the end of the scope.
 class TempFolder {
-public:
+ public:
   TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tessaline-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
@@ -20,7 +20,7 @@ public:
   std::string file(const std::string& name) const { return (path_ / name).string(); }
   const std::filesystem::path& path() const { return path_; }
 
-private:
+ private:
   std::filesystem::path path_;
 };
 
