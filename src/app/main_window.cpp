@@ -14,7 +14,6 @@
 #include "gui/display_text.h"
 #include "gui/error_box.h"
 #include "gui/pane.h"
-#include "gui/pane_text.h"
 #include "output/page_writer.h"
 #include "settings/get_tags.h"
 
@@ -202,18 +201,18 @@ void MainWindow::open() {
 void MainWindow::loadSourceFile(const std::string& fileName) {
   const BusyCursor busy;
   const std::string bytes = readFileBytes(fileName);
-  const bool utf8 = isValidUtf8(bytes);
+  const CodePage page = codePageOf(bytes);
   const std::vector<std::string> lines = splitSourceLines(bytes);
   const std::vector<std::string> html = convertLines(lines);
-  edSource_->setLines(lines, utf8);
-  edHTML_->setLines(html, utf8);
+  edSource_->setLines(lines, page);
+  edHTML_->setLines(html, page);
   edSource_->moveCaretToStart();
   edHTML_->moveCaretToStart();
 }
 
 void MainWindow::refresh() {
   const BusyCursor busy;
-  edHTML_->setLines(convertLines(edSource_->lines()), edSource_->isUtf8());
+  edHTML_->setLines(convertLines(edSource_->lines()), edSource_->codePage());
   edHTML_->moveCaretToStart();
 }
 
@@ -223,7 +222,7 @@ void MainWindow::convertSourceKeepingCaret() {
   const long caret = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
   const long firstLine = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
   const long xOffset = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET);
-  edHTML_->setLines(html, edSource_->isUtf8());
+  edHTML_->setLines(html, edSource_->codePage());
   edHTML_->SendScintilla(QsciScintillaBase::SCI_SETEMPTYSELECTION, caret);
   edHTML_->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, firstLine);
   edHTML_->SendScintilla(QsciScintillaBase::SCI_SETXOFFSET, xOffset);

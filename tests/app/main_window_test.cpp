@@ -40,6 +40,14 @@ void writeBytes(const QString& path, const std::string& bytes) {
   std::ofstream(path.toStdString(), std::ios::binary) << bytes;
 }
 
+/// Types text one character at a time, as a keyboard layout that has them would.
+void typeCharacters(QWidget* widget, const QString& text) {
+  for (const uint character : text.toUcs4())
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown,
+                        QString::fromUcs4(reinterpret_cast<const char32_t*>(&character), 1),
+                        Qt::NoModifier);
+}
+
 /// A store that notes the cursor the program shows each time it is read.
 class CursorNotingStore : public MemoryStore {
  public:
@@ -68,7 +76,7 @@ class MainWindowTest : public QObject {
 
   QString path(const QString& name) const { return dir_->filePath(name); }
   Pane* pane(const char* name) const { return window_->findChild<Pane*>(name); }
-  std::string paneBytes(const char* name) const { return std::string(pane(name)->text()); }
+  std::string paneBytes(const char* name) const { return pane(name)->bytes(); }
   long caret(const char* name) const {
     return pane(name)->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
   }
@@ -216,7 +224,7 @@ class MainWindowTest : public QObject {
     const std::string longLine(300, 'x');
     const std::vector<std::string> earlier(200, longLine);
     for (const char* name : {"edSource", "edHTML"}) {
-      pane(name)->setLines(earlier, true);
+      pane(name)->setLines(earlier, CodePage::Utf8);
       pane(name)->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 150 * 301 + 250);
       QVERIFY(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE) > 0);
       QVERIFY(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET) > 0);
@@ -282,7 +290,7 @@ class MainWindowTest : public QObject {
     const std::string bytes = source.toStdString();
     writeBytes(path("in.pas"), bytes);
     openFile("in.pas");
-    QCOMPARE(pane("edSource")->isUtf8(), utf8);
+    QCOMPARE(pane("edSource")->codePage(), utf8 ? CodePage::Utf8 : CodePage::Windows1252);
     QCOMPARE(pane("edSource")->lines(), splitSourceLines(bytes));
     saveAs("out", 2);
     QCOMPARE(readBytes(path("out.html")), expectedPage("out", bytes));
@@ -537,6 +545,73 @@ class MainWindowTest : public QObject {
     openFile("empty.pas");
     press(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString());
+  }
+
+  void windows_1252_unit_shows_and_copies_as_windows_1252() {
+    // 0x80 is the euro sign, 0x93 and 0x94 the curly quotes; 0x81 is unassigned.
+    writeBytes(path("ansi.pas"), "s := '\x80 \x93q\x94 \x81';\r\n// caf\xE9\r\n");
+    openFile("ansi.pas");
+    const QString shown = QString::fromUtf8("s := '\u20AC \u201Cq\u201D \u0081';\n// caf\u00E9\n");
+    QCOMPARE(pane("edSource")->text(), shown);
+    QCOMPARE(pane("edHTML")->codePage(), CodePage::Windows1252);
+
+    press(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    // The conversion passes the bytes through, so the UTF-8 spelling of the
+    // same unit converts to the expected characters.
+    std::string expected;
+    for (const std::string& line :
+         converted({"s := '\u20AC \u201Cq\u201D \u0081';", "// caf\u00E9"}))
+      expected += line + "\n";
+    expected.pop_back();
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(expected));
+  }
+
+  void typed_and_pasted_text_enters_a_windows_1252_pane_as_its_bytes() {
+    writeBytes(path("ansi.pas"), "caf\xE9");
+    openFile("ansi.pas");
+    Pane* source = pane("edSource");
+    source->setFocus();
+    source->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    source->SendScintilla(QsciScintillaBase::SCI_DELETEBACK);  // the line break
+    // Omega and the emoji are not in Windows-1252.
+    typeCharacters(source, QString::fromUtf8(" \u20AC\u03A9\U0001F600"));
+    QApplication::clipboard()->setText(QString::fromUtf8("\u201C\u4E2D\u201D"));
+    QTest::keyClick(source, Qt::Key_V, Qt::ControlModifier);
+    const std::string typed = "caf\xE9 \x80??\x93?\x94";
+    QCOMPARE(source->lines(), std::vector<std::string>{typed});
+    QCOMPARE(source->text(), QString::fromUtf8("caf\u00E9 \u20AC??\u201C?\u201D"));
+
+    press(Qt::Key_F5);
+    saveAs("typed", 2);
+    QCOMPARE(readBytes(path("typed.html")), expectedPage("typed", typed));
+  }
+
+  void typed_text_stays_utf8_in_a_utf8_pane() {
+    Pane* source = pane("edSource");
+    source->setFocus();
+    typeCharacters(source, QString::fromUtf8("\u03A9\u20AC"));
+    QCOMPARE(source->lines(), std::vector<std::string>{"\u03A9\u20AC"});
+  }
+
+  void ctrl_tab_moves_the_focus_between_the_panes() {
+    pane("edSource")->setFocus();
+    const struct {
+      Qt::Key key;
+      Qt::KeyboardModifiers modifiers;
+      const char* focused;
+    } steps[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, "edHTML"},
+        {Qt::Key_Tab, Qt::ControlModifier, "edSource"},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "edHTML"},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "edSource"},
+        {Qt::Key_Tab, Qt::NoModifier, "edSource"},
+    };
+    for (const auto& step : steps) {
+      QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+      QCOMPARE(QApplication::focusWidget(), pane(step.focused));
+    }
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"\t"});
+    QVERIFY(pane("edHTML")->lines().empty());
   }
 
   void error_box_ends_the_text_with_a_full_stop_data() {

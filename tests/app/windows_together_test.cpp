@@ -122,10 +122,10 @@ class WindowsTogetherTest : public QObject {
   }
 
   void ok_reconverts_the_html_pane_keeping_its_caret() {
-    pane("edSource")->setLines({"begin end;", "x := 1;"}, true);
+    pane("edSource")->setLines({"begin end;", "x := 1;"}, CodePage::Utf8);
     trigger("Refresh1");
     pane("edHTML")->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 7);
-    QVERIFY(std::string(pane("edHTML")->text()).find("<b>") != std::string::npos);
+    QVERIFY(pane("edHTML")->bytes().find("<b>") != std::string::npos);
 
     SettingsDialog* dialog = openSettings();
     QVERIFY(dialog);
