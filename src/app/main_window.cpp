@@ -24,7 +24,6 @@
 #include <QMenuBar>
 #include <QUrl>
 #include <cstdio>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -149,10 +148,10 @@ void MainWindow::createMenus() {
 void MainWindow::initialize() {
   saver_.forgetOutputFileName();
   showCaption();
-  runCommand(this, [this] {
-    GetTags(context_.store, context_.tags);
-    previewFileName_ = previewFileNameFor(fileNameBytes(QApplication::applicationDirPath()));
-  });
+  // The preview's place does not depend on the settings, so a store that
+  // cannot be read now does not take it away for the rest of the run.
+  previewFileName_ = previewFileNameFor(fileNameBytes(QApplication::applicationDirPath()));
+  runCommand(this, [this] { GetTags(context_.store, context_.tags); });
 }
 
 void MainWindow::layOutPanes() {
@@ -267,9 +266,6 @@ void MainWindow::showOwnWindow(QWidget* window) {
 void MainWindow::preview() { writePreviewAndOpen(); }
 
 void MainWindow::writePreviewAndOpen() {
-  if (previewFileName_.empty())
-    throw std::runtime_error(
-        "The preview page has no place: the settings could not be read when the program started");
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
   SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());

@@ -37,8 +37,7 @@ class MainWindow : public QMainWindow {
   ActivationKeeper& activationKeeper() const { return *keeper_; }
   /// Where Save Output writes; empty until a name is chosen.
   const std::string& outputFileName() const { return saver_.outputFileName(); }
-  /// Where the preview page goes; empty when the settings could not be read
-  /// while the window was created.
+  /// Where the preview page goes.
   const std::string& previewFileName() const { return previewFileName_; }
 
  public slots:

@@ -514,17 +514,23 @@ class MainWindowTest : public QObject {
             std::string::npos);
   }
 
-  void settings_unreadable_at_start_leave_no_preview_place() {
+  void preview_works_after_settings_unreadable_at_start() {
     window_.reset();
     breakStore();
     const SeenBox atStart = answered(QMessageBox::Ok, [&] { makeWindow(); });
     QVERIFY(atStart.shown);
     QCOMPARE(atStart.title, QString("Tessaline"));
-    QVERIFY(window_->previewFileName().empty());
+    QVERIFY(window_->previewFileName().ends_with("/TessalinePrev.html"));
 
+    // The store is readable again: a conversion rebuilds the tags, and the
+    // preview goes where it would have gone.
+    useStyleSheet("site.css");
+    press(Qt::Key_F5);
     const SeenBox atPreview = answered(QMessageBox::Ok, [&] { press(Qt::Key_F10); });
-    QVERIFY(atPreview.shown);
-    QVERIFY(opened_.isEmpty());
+    QVERIFY(!atPreview.shown);
+    const QString preview = QString::fromStdString(window_->previewFileName());
+    QCOMPARE(opened_, QStringList{QUrl::fromLocalFile(preview).toString()});
+    QCOMPARE(readBytes(preview), pageText(PreviewTitle, context_->tags, {}));
   }
 
   void copy_puts_the_lines_on_the_clipboard() {
