@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -191,7 +192,15 @@ std::vector<std::string> MainWindow::convertLines(const std::vector<std::string>
 }
 
 void MainWindow::open() {
-  if (!openDialog_->execute()) return;
+  if (openDialog_->execute()) openChosenFile();
+}
+
+void MainWindow::openFile(const QString& fileName) {
+  openDialog_->setFileName(QFileInfo(fileName).absoluteFilePath());
+  runCommand(this, [this] { openChosenFile(); });
+}
+
+void MainWindow::openChosenFile() {
   saver_.forgetOutputFileName();
   showCaption();
   loadSourceFile(fileNameBytes(openDialog_->fileName()));

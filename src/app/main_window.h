@@ -32,6 +32,9 @@ class MainWindow : public QMainWindow {
   /// Open's steps after the dialog: reads the file, converts it and fills
   /// both panes. On an error both panes keep what they held.
   void loadSourceFile(const std::string& fileName);
+  /// Opens a file chosen outside the open dialog (the command line) as if
+  /// it had been chosen there; an error goes to the error box.
+  void openFile(const QString& fileName);
 
   /// Keeps the settings dialog and About window active while they are open.
   ActivationKeeper& activationKeeper() const { return *keeper_; }
@@ -65,6 +68,8 @@ class MainWindow : public QMainWindow {
   void createMenus();
   void initialize();
   void layOutPanes();
+  /// Open's steps after the open dialog's file is chosen.
+  void openChosenFile();
   void removePreviewFile();
   void writePreviewAndOpen();
 

@@ -11,6 +11,14 @@ void prepareApplication() {
   QApplication::setQuitOnLastWindowClosed(false);
 }
 
-ProgramStart::ProgramStart(AppContext& context) : mainWindow_(context), splash_(&mainWindow_) {
+ProgramStart::ProgramStart(AppContext& context, const QString& fileName)
+    : mainWindow_(context), splash_(&mainWindow_) {
+  if (!fileName.isEmpty()) {
+    // Queued, so that the window stands drawn before the file is read and
+    // before an error box.
+    QObject::connect(
+        &splash_, &SplashWindow::mainWindowShown, &mainWindow_,
+        [this, fileName] { mainWindow_.openFile(fileName); }, Qt::QueuedConnection);
+  }
   splash_.show();
 }

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -617,6 +618,30 @@ class MainWindowTest : public QObject {
       QCOMPARE(QApplication::focusWidget(), pane(step.focused));
     }
     QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"\t"});
+    QVERIFY(pane("edHTML")->lines().empty());
+  }
+
+  void file_from_the_command_line_opens_as_file_open_would() {
+    writeBytes(path("first.pas"), "first");
+    openFile("first.pas");
+    saveAs("named", 2);
+    writeBytes(path("unit1.pas"), "begin end.");
+    const QString relative = QDir::current().relativeFilePath(path("unit1.pas"));
+    window_->openFile(relative);
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"begin end."});
+    QCOMPARE(pane("edHTML")->lines(), converted({"begin end."}));
+    QVERIFY(window_->outputFileName().empty());
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QCOMPARE(dialogs_->open.given, QStringList{path("unit1.pas")});
+  }
+
+  void unreadable_file_from_the_command_line_shows_the_error_box() {
+    const SeenBox seen = answered(QMessageBox::Ok, [&] { window_->openFile(path("missing.pas")); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QString("Tessaline"));
+    QCOMPARE(seen.text,
+             "Cannot read file '" + path("missing.pas") + "': No such file or directory.");
+    QVERIFY(pane("edSource")->lines().empty());
     QVERIFY(pane("edHTML")->lines().empty());
   }
 

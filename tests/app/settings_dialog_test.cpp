@@ -67,6 +67,7 @@ class ScriptedFileDialog : public FileDialog {
   bool execute() override { return answer_.has_value(); }
   QString fileName() const override { return answer_.value_or(QString()); }
   int filterIndex() const override { return 1; }
+  void setFileName(const QString&) override {}
 
  private:
   const std::optional<QString>& answer_;

@@ -206,6 +206,24 @@ class WindowsTogetherTest : public QObject {
     QVERIFY(start.mainWindow().windowState().testFlag(Qt::WindowMaximized));
     QVERIFY(start.splash().isHidden());
   }
+
+  void start_with_a_file_opens_it_once_the_main_window_shows() {
+    window_.reset();
+    QTemporaryDir dir;
+    const QString unit = dir.filePath("unit1.pas");
+    QFile file(unit);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("begin end.");
+    file.close();
+    ProgramStart start(*context_, unit);
+    const Pane* source = start.mainWindow().findChild<Pane*>("edSource");
+    QTest::qWait(1000);
+    QVERIFY(source->lines().empty());
+    QTRY_VERIFY_WITH_TIMEOUT(start.mainWindow().isVisible(), 20000);
+    QTRY_COMPARE(source->lines(), std::vector<std::string>{"begin end."});
+    QCOMPARE(dialogs_->open.given, QStringList{unit});
+    QCOMPARE(dialogs_->open.shown, 0);
+  }
 };
 
 QTEST_MAIN(WindowsTogetherTest)
