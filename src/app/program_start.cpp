@@ -3,12 +3,17 @@
 #include "app/art.h"
 
 #include <QApplication>
+#include <QSettings>
 
 void prepareApplication() {
   // Not the display name: X11 would append it to every window title.
   QApplication::setApplicationName(QStringLiteral("Tessaline"));
   QApplication::setWindowIcon(programIcon());
   QApplication::setQuitOnLastWindowClosed(false);
+  // The settings store is the program's only configuration file. Qt's file
+  // dialog would keep its history in a QtProject.conf of the user's
+  // configuration folder; a folder that cannot exist keeps it from being written.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
 ProgramStart::ProgramStart(AppContext& context, const QString& fileName)

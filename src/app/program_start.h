@@ -6,7 +6,8 @@
 struct AppContext;
 
 /// Names the program "Tessaline" and gives every window its icon. The main
-/// window alone ends the program, not the last window to close.
+/// window alone ends the program, not the last window to close. Qt writes no
+/// settings file of its own.
 void prepareApplication();
 
 /// The program's start: the main window made hidden (its settings read once),
