@@ -14,6 +14,7 @@
 #include "gui/display_text.h"
 #include "gui/error_box.h"
 #include "gui/pane.h"
+#include "gui/window_parts.h"
 #include "output/page_writer.h"
 #include "settings/get_tags.h"
 
@@ -45,14 +46,6 @@ QGroupBox* makeGroupBox(QWidget* parent, const char* name, const char* caption) 
   auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
   box->setObjectName(QString::fromLatin1(name));
   return box;
-}
-
-/// MS Sans Serif 8 pt; where it is absent, Liberation Sans, close to it in
-/// size, rather than whatever sans the system would pick.
-QFont windowFont() {
-  QFont font(QStringLiteral("MS Sans Serif"), 8);
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-  return font;
 }
 
 void place(QWidget* widget, const LayoutRect& rect) {

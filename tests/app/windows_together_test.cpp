@@ -9,6 +9,7 @@
 #include "scripted_dialogs.h"
 #include "settings/get_tags.h"
 #include "settings/memory_store.h"
+#include "settings/settings_io.h"
 #include "user_folders.h"
 
 #include <QAction>
@@ -184,6 +185,30 @@ class WindowsTogetherTest : public QObject {
     QCOMPARE(runEventLoopStartingWith([this] { window_->close(); }), 0);
     QVERIFY(!window_->isVisible());
     QVERIFY(!QFile::exists(preview));
+  }
+
+  void keyboard_alone_stores_a_typed_colour() {
+    SettingsDialog* dialog = openSettings();
+    QVERIFY(dialog);
+    QTRY_COMPARE(QApplication::focusWidget(), dialog->findChild<QWidget*>("btnOK"));
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    const auto tabTo = [&press](const char* name) {
+      for (int step = 0; step < 20 && QApplication::focusWidget()->objectName() != name; ++step)
+        press(Qt::Key_Tab);
+      return QApplication::focusWidget()->objectName() == name;
+    };
+    QVERIFY(tabTo("ListBox1"));
+    press(Qt::Key_Down);
+    QTest::keyClicks(QApplication::focusWidget(), "1a2b3c");
+    QVERIFY(tabTo("btnOK"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(shownWindows("TForm2").isEmpty());
+
+    HeldSettings stored;
+    DialogSettingsState state;
+    QVERIFY(LoadFromRegistry(*store_, stored, state));
+    QCOMPARE(stored.Classes[1].Color, "1A2B3C");
+    QCOMPARE(stored.Classes[0].Color, ClassicSettings[0].Color);
   }
 
   void start_shows_the_main_window_maximized_after_the_splash() {
