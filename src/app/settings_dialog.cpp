@@ -27,7 +27,6 @@
 namespace {
 
 constexpr QSize ClientSize(480, 370);
-constexpr int ColourTextLength = 6;
 
 FileDialogOptions styleSheetDialogOptions() {
   return {FileDialogOptions::Kind::Open,
