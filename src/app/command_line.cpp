@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "gui/fixed_texts.h"
+
 #include <QCommandLineParser>
 #include <QTextStream>
 
@@ -28,7 +30,7 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
     out << parser.helpText();
     request.exitStatus = 0;
   } else if (understood && parser.isSet(version)) {
-    out << "Tessaline " TESSALINE_VERSION "\n";
+    out << kVersionLine << "\n";
     request.exitStatus = 0;
   } else if (!understood || parser.positionalArguments().size() > 1) {
     errors << (understood ? QStringLiteral("Only one file can be opened.") : parser.errorText())
