@@ -166,6 +166,14 @@ class FileDialogTest : public QObject {
     QCOMPARE(save.filterIndex(), 1);
   }
 
+  void a_name_chosen_elsewhere_comes_up_on_reopening() {
+    QtFileDialog open(nullptr, openDialogOptions());
+    open.setFileName(folder_ + "/notes.txt");
+    QCOMPARE(open.fileName(), folder_ + "/notes.txt");
+    QCOMPARE(shownOnReopen(open).first, QString("notes.txt"));
+    QCOMPARE(open.dialog().directory().absolutePath(), folder_);
+  }
+
   void closed_dialogs_leave_no_qt_settings_file() {
     {
       QtFileDialog open(nullptr, openDialogOptions());
