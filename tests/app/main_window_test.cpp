@@ -589,13 +589,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(readBytes(path("typed.html")), expectedPage("typed", typed));
   }
 
-  void typed_text_stays_utf8_in_a_utf8_pane() {
-    Pane* source = pane("edSource");
-    source->setFocus();
-    typeCharacters(source, QString::fromUtf8("\u03A9\u20AC"));
-    QCOMPARE(source->lines(), std::vector<std::string>{"\u03A9\u20AC"});
-  }
-
   void ctrl_tab_moves_the_focus_between_the_panes() {
     pane("edSource")->setFocus();
     const struct {
