@@ -22,7 +22,7 @@ class Pane : public QsciScintilla {
   void setLines(const std::vector<std::string>& lines, CodePage page);
   /// The pane's lines as they stand now (typed and pasted text included).
   std::vector<std::string> lines() const;
-  /// The pane's bytes, each line followed by LF.
+  /// The pane's bytes in its code page, line breaks as they stand.
   std::string bytes() const;
   /// The code page the pane's bytes are read in.
   CodePage codePage() const { return codePage_; }
