@@ -1,5 +1,7 @@
 #include "settings/key_tree_store.h"
 
+#include "settings/utf16_text.h"
+
 namespace {
 
 std::string treePath(const std::string& path) { return CurrentUserHive + path; }
@@ -40,7 +42,12 @@ std::string KeyTreeStore::readText(const std::string& name) {
   const RegValue* value = findOpenValue(name);
   if (value == nullptr) return {};
   if (value->type != RegSz && value->type != RegExpandSz) throw invalidDataType(name);
-  return value->data.substr(0, value->data.find('\0'));
+  if (!tree_.holdsUtf16Text()) return value->data.substr(0, value->data.find('\0'));
+  // The text ends at the first zero character, not at a zero byte.
+  std::size_t end = 0;
+  while (end + 1 < value->data.size() && (value->data[end] != '\0' || value->data[end + 1] != '\0'))
+    end += 2;
+  return utf8FromUtf16Le(std::string_view(value->data).substr(0, end));
 }
 
 void KeyTreeStore::writeValue(const std::string& name, RegType type, std::string data) {
@@ -61,7 +68,8 @@ void KeyTreeStore::writeInteger(const std::string& name, std::int32_t value) {
 }
 
 void KeyTreeStore::writeText(const std::string& name, const std::string& value) {
-  writeValue(name, RegSz, value + '\0');
+  using namespace std::string_literals;
+  writeValue(name, RegSz, tree_.holdsUtf16Text() ? utf16LeFromUtf8(value) + "\0\0"s : value + '\0');
 }
 
 void KeyTreeStore::closeKey() noexcept { openPath_.reset(); }

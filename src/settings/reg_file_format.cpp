@@ -1,12 +1,16 @@
 #include "settings/reg_file_format.h"
 
+#include "settings/reg_file_encoding.h"
+#include "settings/utf16_text.h"
+
 #include <algorithm>
 #include <optional>
 #include <vector>
 
 namespace {
 
-constexpr std::string_view Header = "REGEDIT4";
+constexpr std::string_view Regedit4Header = "REGEDIT4";
+constexpr std::string_view Version5Header = "Windows Registry Editor Version 5.00";
 constexpr std::string_view LineEnd = "\r\n";
 // A registry editor breaks hex data so that no line passes 80 columns.
 constexpr std::size_t HexLineWidth = 80;
@@ -62,10 +66,25 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && sameRegName(text.substr(0, prefix.size()), prefix);
 }
 
-/// Reads one logical line of a REGEDIT4 file.
+/// The data bytes of a REG_SZ that holds text.
+std::string textData(std::string_view text, bool utf16) {
+  using namespace std::string_literals;
+  return utf16 ? utf16LeFromUtf8(text) + "\0\0"s : std::string(text) + '\0';
+}
+
+/// The form the header line names, or nothing.
+std::optional<RegFileForm::Header> headerOf(std::string_view line) {
+  if (line == Regedit4Header) return RegFileForm::Header::Regedit4;
+  if (line == Version5Header) return RegFileForm::Header::Version5;
+  return std::nullopt;
+}
+
+/// Reads one logical line of a registry file; utf16 says whether its texts
+/// are held as UTF-16LE.
 class LineParser {
  public:
-  LineParser(int lineNumber, std::string_view text) : line_(lineNumber), rest_(text) {}
+  LineParser(int lineNumber, std::string_view text, bool utf16)
+      : line_(lineNumber), rest_(text), utf16_(utf16) {}
 
   /// A "quoted" text with \\ and \" escaped; rest_ starts at its quote.
   std::string quotedText(const char* what) {
@@ -106,7 +125,7 @@ class LineParser {
   void valueData(RegValue& value) {
     if (!rest_.empty() && rest_.front() == '"') {
       value.type = RegSz;
-      value.data = quotedText("the text") + '\0';
+      value.data = textData(quotedText("the text"), utf16_);
       if (!trimmed(rest_).empty()) fail("unexpected characters after the closing quote");
     } else if (startsWithNoCase(rest_, "dword:")) {
       const auto number = hexNumber(trimmed(rest_.substr(6)), 8);
@@ -158,6 +177,7 @@ class LineParser {
 
   int line_;
   std::string_view rest_;
+  bool utf16_;
 };
 
 std::string escapedQuoted(std::string_view text) {
@@ -169,11 +189,20 @@ std::string escapedQuoted(std::string_view text) {
   return quoted + '"';
 }
 
-/// The bytes a quoted text stands for can be written as one: a zero byte
-/// only at the end and no line break.
-bool fitsQuotedText(const RegValue& value) {
-  if (value.type != RegSz || value.data.empty() || value.data.back() != '\0') return false;
-  return value.data.find_first_of(std::string_view("\0\r\n", 3)) == value.data.size() - 1;
+/// The text of a REG_SZ that a quoted text can stand for: a zero only at the
+/// end and no line break; or nothing.
+std::optional<std::string> quotableText(const RegValue& value, bool utf16) {
+  const std::size_t zeroSize = utf16 ? 2 : 1;
+  const auto& data = value.data;
+  if (value.type != RegSz || data.size() < zeroSize || data.size() % zeroSize != 0 ||
+      data.find_first_not_of('\0', data.size() - zeroSize) != std::string::npos) {
+    return std::nullopt;
+  }
+  const std::string text =
+      utf16 ? utf8FromUtf16Le(std::string_view(data).substr(0, data.size() - zeroSize))
+            : data.substr(0, data.size() - zeroSize);
+  if (text.find_first_of(std::string_view("\0\r\n", 3)) != std::string::npos) return std::nullopt;
+  return text;
 }
 
 void appendHexByte(std::string& text, char byte) {
@@ -213,10 +242,10 @@ std::string hexData(const RegValue& value, std::size_t column) {
   return text;
 }
 
-std::string valueLine(const RegValue& value) {
+std::string valueLine(const RegValue& value, bool utf16) {
   std::string line = value.name.empty() ? "@=" : escapedQuoted(value.name) + "=";
-  if (fitsQuotedText(value)) {
-    line += escapedQuoted(std::string_view(value.data).substr(0, value.data.size() - 1));
+  if (const auto text = quotableText(value, utf16)) {
+    line += escapedQuoted(*text);
   } else if (value.type == RegDword && value.data.size() == 4) {
     line += "dword:";
     for (int i = 3; i >= 0; --i) appendHexByte(line, value.data[i]);
@@ -228,17 +257,16 @@ std::string valueLine(const RegValue& value) {
 
 }  // namespace
 
-RegFileSyntaxError::RegFileSyntaxError(int line, const std::string& problem)
-    : std::runtime_error("line " + std::to_string(line) + ": " + problem),
-      line_(line),
-      problem_(problem) {}
-
-RegKeyTree parseRegFile(std::string_view text) {
-  const auto lines = splitLines(text);
-  if (lines.empty() || trimmed(lines.front().text) != Header) {
-    throw RegFileSyntaxError(1, "the file does not start with the line REGEDIT4");
+RegKeyTree parseRegFile(std::string_view bytes) {
+  const auto decoded = decodeRegFileText(bytes);
+  const auto lines = splitLines(decoded.text);
+  const auto header = lines.empty() ? std::nullopt : headerOf(trimmed(lines.front().text));
+  if (!header) {
+    throw RegFileSyntaxError(1, "the file starts with an unknown header: expected the line " +
+                                    std::string(Regedit4Header) + " or " +
+                                    std::string(Version5Header));
   }
-  RegKeyTree tree;
+  RegKeyTree tree({*header, decoded.encoding});
   std::optional<std::string> keyPath;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const int number = lines[i].number;
@@ -252,7 +280,7 @@ RegKeyTree parseRegFile(std::string_view text) {
       logical.pop_back();
       logical += trimmed(lines[i].text);
     }
-    LineParser parser(number, logical);
+    LineParser parser(number, logical, tree.holdsUtf16Text());
     if (isValue) {
       if (!keyPath) parser.fail("a value stands before the first [key]");
       tree.addKey(*keyPath).setValue(parser.value());
@@ -271,17 +299,18 @@ RegKeyTree parseRegFile(std::string_view text) {
 }
 
 std::string formatRegFile(const RegKeyTree& tree) {
-  std::string text(Header);
+  const bool version5 = tree.form().header == RegFileForm::Header::Version5;
+  std::string text(version5 ? Version5Header : Regedit4Header);
   text += LineEnd;
   text += LineEnd;
   for (const RegKey* key : tree.keysParentsFirst()) {
-    text += "[" + key->path + "]";
+    text += "[" + key->path() + "]";
     text += LineEnd;
-    for (const auto& value : key->values) {
-      text += valueLine(value);
+    for (const auto& value : key->values()) {
+      text += valueLine(value, tree.holdsUtf16Text());
       text += LineEnd;
     }
     text += LineEnd;
   }
-  return text;
+  return encodeRegFileText(text, tree.form().encoding);
 }

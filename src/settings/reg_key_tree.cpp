@@ -1,18 +1,11 @@
 #include "settings/reg_key_tree.h"
 
 #include <algorithm>
-#include <map>
 #include <utility>
 
 namespace {
 
 char foldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string foldedName(std::string_view name) {
-  std::string folded(name);
-  std::transform(folded.begin(), folded.end(), folded.begin(), foldCase);
-  return folded;
-}
 
 /// The path without its last component; empty for a hive.
 std::string_view parentPath(std::string_view path) {
@@ -45,29 +38,32 @@ bool sameRegName(std::string_view a, std::string_view b) {
          });
 }
 
+std::size_t RegNameHash::operator()(std::string_view name) const {
+  // FNV-1a over the folded bytes.
+  std::size_t hash = 14695981039346656037ull;
+  for (char c : name) hash = (hash ^ static_cast<unsigned char>(foldCase(c))) * 1099511628211ull;
+  return hash;
+}
+
 const RegValue* RegKey::findValue(std::string_view name) const {
-  for (const auto& value : values) {
-    if (sameRegName(value.name, name)) return &value;
-  }
-  return nullptr;
+  const auto found = index_.find(name);
+  return found == index_.end() ? nullptr : &values_[found->second];
 }
 
 void RegKey::setValue(RegValue value) {
-  for (auto& existing : values) {
-    if (sameRegName(existing.name, value.name)) {
-      existing.type = value.type;
-      existing.data = std::move(value.data);
-      return;
-    }
+  const auto [found, added] = index_.try_emplace(value.name, values_.size());
+  if (added) {
+    values_.push_back(std::move(value));
+    return;
   }
-  values.push_back(std::move(value));
+  RegValue& existing = values_[found->second];
+  existing.type = value.type;
+  existing.data = std::move(value.data);
 }
 
 const RegKey* RegKeyTree::findKey(std::string_view path) const {
-  for (const auto& key : keys_) {
-    if (sameRegName(key.path, path)) return &key;
-  }
-  return nullptr;
+  const auto found = index_.find(path);
+  return found == index_.end() ? nullptr : &keys_[found->second];
 }
 
 RegKey* RegKeyTree::findKey(std::string_view path) {
@@ -75,9 +71,9 @@ RegKey* RegKeyTree::findKey(std::string_view path) {
 }
 
 RegKey& RegKeyTree::addKey(std::string_view path) {
-  if (RegKey* key = findKey(path)) return *key;
-  keys_.push_back(RegKey{std::string(path), {}});
-  return keys_.back();
+  const auto [found, added] = index_.try_emplace(std::string(path), keys_.size());
+  if (added) keys_.emplace_back(std::string(path));
+  return keys_[found->second];
 }
 
 RegKey& RegKeyTree::createKey(std::string_view path) {
@@ -89,20 +85,17 @@ RegKey& RegKeyTree::createKey(std::string_view path) {
 }
 
 std::vector<const RegKey*> RegKeyTree::keysParentsFirst() const {
-  std::map<std::string, std::size_t> indexByPath;
-  for (std::size_t i = 0; i < keys_.size(); ++i) indexByPath.emplace(foldedName(keys_[i].path), i);
-
   // A key hangs below its nearest ancestor that has a block of its own.
   std::vector<std::vector<std::size_t>> children(keys_.size());
   std::vector<std::size_t> tops;
   for (std::size_t i = 0; i < keys_.size(); ++i) {
-    auto ancestor = parentPath(keys_[i].path);
-    auto found = indexByPath.end();
-    while (!ancestor.empty() && found == indexByPath.end()) {
-      found = indexByPath.find(foldedName(ancestor));
+    auto ancestor = parentPath(keys_[i].path());
+    auto found = index_.end();
+    while (!ancestor.empty() && found == index_.end()) {
+      found = index_.find(ancestor);
       ancestor = parentPath(ancestor);
     }
-    (found == indexByPath.end() ? tops : children[found->second]).push_back(i);
+    (found == index_.end() ? tops : children[found->second]).push_back(i);
   }
 
   std::vector<const RegKey*> ordered;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 /// Registry value types known by number.
@@ -16,8 +17,40 @@ std::uint32_t dwordNumber(std::string_view data);
 /// True when two key or value names are equal ignoring the case of A to Z.
 bool sameRegName(std::string_view a, std::string_view b);
 
+/// A hash of a name that names equal by sameRegName share.
+struct RegNameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const;
+};
+
+/// sameRegName as a function object for RegNameIndex.
+struct RegNameEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return sameRegName(a, b); }
+};
+
+/// Positions by name, found ignoring the case of A to Z without a copy of
+/// the name, so a file of many keys or values reads in linear time.
+using RegNameIndex = std::unordered_map<std::string, std::size_t, RegNameHash, RegNameEqual>;
+
+/// The form of a registry file, kept so that a file is written back as it came.
+struct RegFileForm {
+  /// "REGEDIT4", whose string values hold 8-bit text as the registry's 8-bit
+  /// functions give it, or "Windows Registry Editor Version 5.00", whose
+  /// string values hold UTF-16LE text as the registry itself keeps it.
+  enum class Header { Regedit4, Version5 };
+  /// How the file's text is stored: its bytes as they are, after a UTF-8
+  /// byte-order mark, or as UTF-16LE after its byte-order mark.
+  enum class Encoding { Bytes, Utf8WithMark, Utf16WithMark };
+
+  Header header = Header::Regedit4;
+  Encoding encoding = Encoding::Bytes;
+
+  bool operator==(const RegFileForm&) const = default;
+};
+
 /// One named value: its registry type and its data bytes as the registry
-/// holds them (a REG_SZ text with its terminating zero byte, a REG_DWORD as
+/// holds them (a REG_SZ text with its terminating zero, a REG_DWORD as
 /// four little-endian bytes).
 struct RegValue {
   std::string name;
@@ -29,21 +62,37 @@ struct RegValue {
 
 /// One key: its full path (such as "HKEY_CURRENT_USER\Software") and its
 /// values in the order they were first written.
-struct RegKey {
-  std::string path;
-  std::vector<RegValue> values;
+class RegKey {
+ public:
+  explicit RegKey(std::string path) : path_(std::move(path)) {}
 
+  const std::string& path() const { return path_; }
+  const std::vector<RegValue>& values() const { return values_; }
   /// The value of that name, or null.
   const RegValue* findValue(std::string_view name) const;
   /// Replaces the value of the same name where it stands, or appends it.
   void setValue(RegValue value);
 
-  bool operator==(const RegKey&) const = default;
+  bool operator==(const RegKey& other) const {
+    return path_ == other.path_ && values_ == other.values_;
+  }
+
+ private:
+  std::string path_;
+  std::vector<RegValue> values_;
+  RegNameIndex index_;
 };
 
-/// The keys of a registry file in the order they were read or made.
+/// The keys of a registry file in the order they were read or made, and the
+/// file's form; a new tree is a REGEDIT4 file.
 class RegKeyTree {
  public:
+  RegKeyTree() = default;
+  explicit RegKeyTree(RegFileForm form) : form_(form) {}
+
+  const RegFileForm& form() const { return form_; }
+  /// True when string values hold UTF-16LE text.
+  bool holdsUtf16Text() const { return form_.header == RegFileForm::Header::Version5; }
   const RegKey* findKey(std::string_view path) const;
   RegKey* findKey(std::string_view path);
   /// The key of that path, appended when missing; its parents are not made.
@@ -56,8 +105,12 @@ class RegKeyTree {
 
   const std::vector<RegKey>& keys() const { return keys_; }
 
-  bool operator==(const RegKeyTree&) const = default;
+  bool operator==(const RegKeyTree& other) const {
+    return form_ == other.form_ && keys_ == other.keys_;
+  }
 
  private:
+  RegFileForm form_;
   std::vector<RegKey> keys_;
+  RegNameIndex index_;
 };

@@ -233,8 +233,8 @@ std::map<std::pair<std::string, std::string>, std::string> SettingsDialogTest::s
   std::map<std::pair<std::string, std::string>, std::string> values;
   const RegKeyTree tree = parseRegFile(bytes);
   for (const RegKey& key : tree.keys()) {
-    for (const RegValue& value : key.values)
-      values[{key.path.substr(prefix.size()), value.name}] = value.data;
+    for (const RegValue& value : key.values())
+      values[{key.path().substr(prefix.size()), value.name}] = value.data;
   }
   return values;
 }

@@ -1,4 +1,4 @@
-// Reads the fuzzer's input as a REGEDIT4 file and aborts where writing it out
+// Reads the fuzzer's input as a registry file and aborts where writing it out
 // again loses or changes anything, or where the settings sequences running
 // on it lose a value.
 
@@ -23,9 +23,9 @@ void require(bool holds, const char* what) {
 /// Every key of before, with every value it held, is in after.
 bool keeps(const RegKeyTree& before, const RegKeyTree& after) {
   for (const RegKey& key : before.keys()) {
-    const RegKey* kept = after.findKey(key.path);
+    const RegKey* kept = after.findKey(key.path());
     if (kept == nullptr) return false;
-    for (const RegValue& value : key.values)
+    for (const RegValue& value : key.values())
       if (kept->findValue(value.name) == nullptr) return false;
   }
   return true;

@@ -1,4 +1,5 @@
 #include "settings/reg_file_format.h"
+#include "settings/utf16_text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +21,8 @@ std::string fixture(const std::string& name) {
 RegValue parseOneValue(const std::string& valueLine) {
   const auto tree = parseRegFile("REGEDIT4\r\n\r\n" + Key + "\r\n" + valueLine + "\r\n");
   EXPECT_EQ(tree.keys().size(), 1u);
-  EXPECT_EQ(tree.keys()[0].values.size(), 1u);
-  return tree.keys()[0].values.at(0);
+  EXPECT_EQ(tree.keys()[0].values().size(), 1u);
+  return tree.keys()[0].values().at(0);
 }
 
 using namespace std::string_literals;
@@ -62,6 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedValue{R"(@="default")", {"", RegSz, "default\0"s}},
         AcceptedValue{"  \"Color\" = \"00ff00\"\t", {"Color", RegSz, "00ff00\0"s}}));
 
+const std::string UnknownHeader =
+    "the file starts with an unknown header: expected the line REGEDIT4 or Windows Registry "
+    "Editor Version 5.00";
+const std::string ExpectedEncodings =
+    "expected UTF-16LE with a byte-order mark, UTF-8 or 8-bit text";
+
 struct RejectedText {
   std::string text;
   int line;
@@ -85,12 +92,17 @@ TEST_P(SyntaxErrors, NameTheLineAndTheProblem) {
 INSTANTIATE_TEST_SUITE_P(
     RegFileFormat, SyntaxErrors,
     testing::Values(
-        RejectedText{"", 1, "the file does not start with the line REGEDIT4"},
-        RejectedText{"Windows Registry Editor Version 5.00\r\n", 1,
-                     "the file does not start with the line REGEDIT4"},
+        RejectedText{"", 1, UnknownHeader}, RejectedText{"REGEDIT5\r\n", 1, UnknownHeader},
+        RejectedText{"Windows Registry Editor Version 5.01\r\n", 1, UnknownHeader},
         RejectedText{"\x7f"
                      "ELF\x02\x01\x01\0\0\0"s,
-                     1, "the file does not start with the line REGEDIT4"},
+                     1, UnknownHeader},
+        RejectedText{"R\0E\0G\0E\0D\0I\0T\0"
+                     "4\0"s,
+                     1, "the file is UTF-16 without a byte-order mark: " + ExpectedEncodings},
+        RejectedText{"\0R\0E\0G"s, 1,
+                     "the file is UTF-16 without a byte-order mark: " + ExpectedEncodings},
+        RejectedText{"\xfe\xff\0R\0E"s, 1, "the file is UTF-16 big-endian: " + ExpectedEncodings},
         RejectedText{"REGEDIT4\n\"Incode\"=dword:1\n", 2, "a value stands before the first [key]"},
         RejectedText{"REGEDIT4\n\n[HKEY_CURRENT_USER\\Soft", 3, "the key name has no closing ]"},
         RejectedText{"REGEDIT4\n" + Key + "\n\"Color\"=\"0000", 3, "the text has no closing quote"},
@@ -136,7 +148,7 @@ TEST(RegFileFormat, LineEndsOfEveryKindReadAlike) {
   }
   const auto expected = parseRegFile(crlf);
   ASSERT_EQ(expected.keys().size(), 1u);
-  EXPECT_EQ(expected.keys()[0].values.size(), 2u);
+  EXPECT_EQ(expected.keys()[0].values().size(), 2u);
   EXPECT_EQ(parseRegFile(lf), expected);
   EXPECT_EQ(parseRegFile(cr), expected);
 }
@@ -151,7 +163,7 @@ TEST(RegFileFormat, KeyNamedTwiceGathersValuesAndLaterValueWins) {
                                  "[hkey_current_user\\software\\korvane\\tessaline\\settings]\n" +
                                  "\"a\"=\"3\"\n\"C\"=\"4\"\n");
   ASSERT_EQ(tree.keys().size(), 1u);
-  const auto& values = tree.keys()[0].values;
+  const auto& values = tree.keys()[0].values();
   ASSERT_EQ(values.size(), 3u);
   EXPECT_EQ(values[0], (RegValue{"A", RegSz, "3\0"s}));
   EXPECT_EQ(values[1].name, "B");
@@ -199,7 +211,7 @@ TEST(RegFileFormat, ParentsAreWrittenBeforeChildrenOtherwiseInTreeOrder) {
   tree.addKey("HKEY_CURRENT_USER\\A\\X");
   tree.addKey("HKEY_CURRENT_USER\\a\\b");
   std::vector<std::string> order;
-  for (const RegKey* key : tree.keysParentsFirst()) order.push_back(key->path);
+  for (const RegKey* key : tree.keysParentsFirst()) order.push_back(key->path());
   EXPECT_EQ(order, (std::vector<std::string>{"HKEY_CURRENT_USER\\Z", "HKEY_CURRENT_USER\\A",
                                              "HKEY_CURRENT_USER\\A\\X", "HKEY_CURRENT_USER\\a\\b",
                                              "HKEY_CURRENT_USER\\A\\B\\C"}));
@@ -233,6 +245,76 @@ TEST(RegFileFormat, RegistryEditorExportIsWrittenBackByteForByte) {
   const auto tree = parseRegFile(exported);
   EXPECT_EQ(tree.keys().size(), 10u);
   EXPECT_EQ(formatRegFile(tree), exported);
+}
+
+/// The version 5 export as UTF-8 text, with or without its byte-order mark.
+std::string exportedAsUtf8(bool withMark) {
+  const auto utf16 = fixture("exported5.reg");
+  return (withMark ? "\xef\xbb\xbf" : "") + utf8FromUtf16Le(std::string_view(utf16).substr(2));
+}
+
+TEST(RegFileFormat, Version5ExportIsReadAndWrittenBackByteForByteInItsEncoding) {
+  using Encoding = RegFileForm::Encoding;
+  const std::pair<std::string, Encoding> files[] = {
+      {fixture("exported5.reg"), Encoding::Utf16WithMark},
+      {exportedAsUtf8(true), Encoding::Utf8WithMark},
+      {exportedAsUtf8(false), Encoding::Bytes}};
+  for (const auto& [bytes, encoding] : files) {
+    const auto tree = parseRegFile(bytes);
+    EXPECT_EQ(tree.form(), (RegFileForm{RegFileForm::Header::Version5, encoding}));
+    ASSERT_EQ(tree.keys().size(), 10u);
+    const RegKey& style = tree.keys()[8];
+    // Texts are held as the registry holds them: UTF-16LE with a two-byte zero.
+    EXPECT_EQ(style.findValue("Number")->data, "p\0a\0s\0-\0n\0u\0m\0b\0e\0r\0\0\0"s);
+    EXPECT_EQ(style.findValue("Comment")->data,
+              utf16LeFromUtf8("pas-kommentar-\xc3\xbc\xe2\x82\xac\xf0\x9f\x98\x80") + "\0\0"s);
+    EXPECT_EQ(formatRegFile(tree), bytes);
+  }
+}
+
+TEST(RegFileFormat, Version5TextsThatNoQuotedTextCanHoldAreWrittenAsHex) {
+  RegKeyTree tree({RegFileForm::Header::Version5, RegFileForm::Encoding::Bytes});
+  auto& key = tree.addKey("HKEY_CURRENT_USER\\K");
+  key.setValue({"Odd", RegSz, "a\0\0"s});
+  key.setValue({"Broken", RegSz, "a\0\n\0b\0\0\0"s});
+  key.setValue({"Unended", RegSz, "a\0"s});
+  key.setValue({"Lone", RegSz, "\x00\xd8\0\0"s});
+  const auto text = formatRegFile(tree);
+  EXPECT_EQ(text,
+            "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n"
+            "\"Odd\"=hex(1):61,00,00\r\n"
+            "\"Broken\"=hex(1):61,00,0a,00,62,00,00,00\r\n"
+            "\"Unended\"=hex(1):61,00\r\n"
+            "\"Lone\"=\"\xed\xa0\x80\"\r\n\r\n");
+  EXPECT_EQ(parseRegFile(text), tree);
+}
+
+struct Utf16Case {
+  std::string utf8;
+  std::string utf16;
+};
+
+void PrintTo(const Utf16Case& param, std::ostream* out) { *out << param.utf8; }
+
+class Utf16Text : public testing::TestWithParam<Utf16Case> {};
+
+TEST_P(Utf16Text, ConvertsBothWays) {
+  EXPECT_EQ(utf16LeFromUtf8(GetParam().utf8), GetParam().utf16);
+  EXPECT_EQ(utf8FromUtf16Le(GetParam().utf16), GetParam().utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RegFileFormat, Utf16Text,
+    testing::Values(Utf16Case{"", ""}, Utf16Case{"A~", "A\0~\0"s},
+                    Utf16Case{"\xc3\xa9\xe2\x82\xac", "\xe9\0\xac\x20"s},
+                    Utf16Case{"\xf0\x9f\x98\x80", "\x3d\xd8\x00\xde"s},
+                    // A surrogate without its partner survives the way there and back.
+                    Utf16Case{"\xed\xa0\x80x", "\x00\xd8x\0"s},
+                    Utf16Case{"\xed\xb0\x80", "\x00\xdc"s}));
+
+TEST(RegFileFormat, BytesThatStartNoUtf8CharacterAreLatin1) {
+  EXPECT_EQ(utf16LeFromUtf8("caf\xe9 \xc3"), "c\0a\0f\0\xe9\0 \0\xc3\0"s);
+  EXPECT_EQ(utf16LeFromUtf8("\xc0\xaf"), "\xc0\0\xaf\0"s);
 }
 
 }  // namespace

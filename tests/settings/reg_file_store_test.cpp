@@ -10,6 +10,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 const std::string SettingsBlock = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings]";
 
 std::string errorOf(const std::function<void()>& action) {
@@ -153,6 +155,45 @@ TEST_F(RegFileStoreTest, RegistryEditorExportDroppedInPlaceReads) {
   EXPECT_EQ(held.StyleSheet, "%USERPROFILE%\\Documents\\Web\\Styles\\delphi-source-listing.css");
   EXPECT_EQ(state.Mode, FormattingMode::InCode);
   EXPECT_EQ(state.TabSize, 4);
+}
+
+TEST_F(RegFileStoreTest, Version5ExportReadsAndKeepsItsFormWhenWritten) {
+  writeFile(readBytes(std::string(TESSALINE_SETTINGS_TEST_DATA) + "/exported5.reg"));
+  HeldSettings held;
+  DialogSettingsState state;
+  ASSERT_TRUE(LoadFromRegistry(store, held, state));
+  EXPECT_EQ(held.Classes[0].StyleClass, "pas-kommentar-\xc3\xbc\xe2\x82\xac\xf0\x9f\x98\x80");
+  EXPECT_EQ(held.StyleSheet, "%USERPROFILE%\\Documents\\Web\\Styles\\delphi-source-listing.css");
+
+  held.StyleSheet = "\xc3\xa9t\xc3\xa9.css";
+  WriteToRegistry(store, held, state);
+  const auto written = readBytes(path);
+  EXPECT_TRUE(written.starts_with("\xff\xfeW\0i\0n\0d\0o\0w\0s\0"s));
+  EXPECT_NE(written.find("\"\0=\0\"\0\xe9\0t\0\xe9\0.\0c\0s\0s\0\"\0"s), std::string::npos);
+  HeldSettings reread;
+  RegFileStore reader(path);
+  ASSERT_TRUE(LoadFromRegistry(reader, reread, state));
+  EXPECT_EQ(reread, held);
+}
+
+TEST_F(RegFileStoreTest, NewFileIsRegedit4) {
+  WriteToRegistry(store, sampleSettings(), DialogSettingsState{});
+  EXPECT_TRUE(readBytes(path).starts_with("REGEDIT4\r\n"));
+}
+
+TEST_F(RegFileStoreTest, FileOfAnUnknownFormNamesTheFileTheLineAndWhatWasExpected) {
+  writeFile("\xff\xfe"s +
+            "R\0E\0G\0E\0D\0I\0T\0"
+            "5\0"s);
+  EXPECT_EQ(errorOf([&] { store.openKey(SettingsKey, false); }),
+            "Cannot read settings file '" + path +
+                "', line 1: the file starts with an unknown header: expected the line REGEDIT4 or "
+                "Windows Registry Editor Version 5.00");
+  writeFile("W\0i\0n\0"s);
+  EXPECT_EQ(errorOf([&] { store.openKey(SettingsKey, false); }),
+            "Cannot read settings file '" + path +
+                "', line 1: the file is UTF-16 without a byte-order mark: expected UTF-16LE with a "
+                "byte-order mark, UTF-8 or 8-bit text");
 }
 
 struct ConfigCase {
