@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
-#include "files/source_file.h"
+#include "files/whole_file.h"
 #include "gui/pane.h"
 #include "settings/get_tags.h"
 #include "settings/memory_store.h"
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
 
     // The same steps one by one.
     start = Clock::now();
-    const std::string bytes = readFileBytes(path);
+    const std::string bytes = readWholeFile(path);
     const CodePage page = codePageOf(bytes);
     const std::vector<std::string> lines = splitSourceLines(bytes);
     const double readMs = millisecondsSince(start);

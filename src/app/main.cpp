@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -23,6 +24,9 @@ StartRequest readStartRequest(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past the file-size limit a write then fails with EFBIG, which the error
+  // box reports, instead of the signal ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   const StartRequest request = readStartRequest(argc, argv);
   if (request.exitStatus) return *request.exitStatus;
 

@@ -7,7 +7,7 @@
 #include "app/style_sheet_warning.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
-#include "files/source_file.h"
+#include "files/whole_file.h"
 #include "gui/activation_keeper.h"
 #include "gui/busy_cursor.h"
 #include "gui/display_text.h"
@@ -200,7 +200,7 @@ void MainWindow::openChosenFile() {
 
 void MainWindow::loadSourceFile(const std::string& fileName) {
   const BusyCursor busy;
-  const std::string bytes = readFileBytes(fileName);
+  const std::string bytes = readWholeFile(fileName);
   const CodePage page = codePageOf(bytes);
   const std::vector<std::string> lines = splitSourceLines(bytes);
   const std::vector<std::string> html = convertLines(lines);

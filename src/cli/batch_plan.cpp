@@ -70,13 +70,13 @@ std::vector<BatchItem> planBatch(const std::vector<std::string>& paths,
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (error) {
-      plan.addError(path, fileError("read", path, error.value()).what());
+      plan.addError(path, FileError("read", path, error.value()).what());
     } else if (fs::is_directory(status)) {
       try {
         addFolder(path, plan);
       } catch (const fs::filesystem_error& walkError) {
         const fs::path& failed = walkError.path1().empty() ? fs::path(path) : walkError.path1();
-        plan.addError(path, fileError("read", failed.string(), walkError.code().value()).what());
+        plan.addError(path, FileError("read", failed.string(), walkError.code().value()).what());
       }
     } else {
       plan.addSource(path, fs::path(path).filename());

@@ -70,7 +70,7 @@ void convertItem(const BatchItem& item, PageConverter& converter) {
   const std::filesystem::path folder = std::filesystem::path(item.page).parent_path();
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (error) throw fileError("write", item.page, error.value());
+  if (error) throw FileError("write", item.page, error.value());
   converter.convertFile(item.source, item.page, htmlTitle(fileNamePart(item.source)));
 }
 

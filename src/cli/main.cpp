@@ -46,7 +46,7 @@ int convertOne(const ConvertRequest& request, const TagSet& tags) {
 int convertMany(const ConvertRequest& request, const TagSet& tags) {
   std::error_code error;
   std::filesystem::create_directories(*request.outputDir, error);
-  if (error) throw fileError("write", *request.outputDir, error.value());
+  if (error) throw FileError("write", *request.outputDir, error.value());
   const BatchResult result =
       runBatch(planBatch(request.inputs, *request.outputDir), tags, request.jobs);
   std::cerr << result.converted << " converted, " << result.failed << " failed\n";

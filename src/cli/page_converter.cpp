@@ -29,7 +29,7 @@ void PageConverter::convert(std::istream& in, const std::string& sourceName, std
   }
   flushLines(writer);
   // A failed read looks like an early end to the reader; errno holds why.
-  if (in.bad()) throw fileError("read", sourceName, errno != 0 ? errno : EIO);
+  if (in.bad()) throw FileError("read", sourceName, errno != 0 ? errno : EIO);
   if (!linesOnly_) writer.writeTail();
 }
 
@@ -53,8 +53,8 @@ std::istream& openSource(const std::string& sourcePath, std::ifstream& file) {
   // page has begun.
   std::error_code ignored;
   if (std::filesystem::is_directory(sourcePath, ignored))
-    throw fileError("read", sourcePath, EISDIR);
+    throw FileError("read", sourcePath, EISDIR);
   file.open(sourcePath, std::ios::binary);
-  if (!file.is_open()) throw fileError("read", sourcePath, errno);
+  if (!file.is_open()) throw FileError("read", sourcePath, errno);
   return file;
 }

@@ -2,25 +2,17 @@
 
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 
-/// The failure of an AtomicFile: "Cannot write file '<name>': <reason>", with
-/// the system's error number, for callers that word the message their own way.
-class AtomicFileError : public std::runtime_error {
- public:
-  AtomicFileError(const std::string& fileName, int error);
-  /// The errno value of the failure.
-  int error() const { return error_; }
-
- private:
-  int error_;
-};
-
-/// A file written under a temporary name in its target's folder and renamed
-/// over the target by commit, so the target is either the old file or the
-/// whole new one. Destroyed before commit, it removes the temporary file.
-/// Failures raise AtomicFileError.
+/// A file whose new content takes the old one's place only at commit, so the
+/// target is either the old file or the whole new one. A regular file is
+/// written as a temporary file in its folder (unnamed where the file system
+/// allows it) that commit puts in the target's place, keeping the target's
+/// permissions; a device, a FIFO or standard output is written in place. A
+/// symbolic link is followed, and stays a link to the new file. An existing
+/// file its user may not write is refused and left as it is. Destroyed before
+/// commit, it leaves no temporary file. Failures raise FileError
+/// "Cannot write file '<name>': <reason>".
 class AtomicFile {
  public:
   /// Whether commit waits for the content to reach the disk before the rename:
@@ -39,6 +31,8 @@ class AtomicFile {
   void commit();
 
  private:
+  /// The open file, its writes and the way it reaches the target: each
+  /// platform's own.
   class Buffer;
 
   [[noreturn]] void raise(int error) const;

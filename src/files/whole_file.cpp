@@ -1,47 +1,33 @@
 #include "files/whole_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "files/file_descriptor.h"
+#include "files/file_error.h"
 
 #include <cerrno>
-#include <system_error>
 
-namespace {
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-[[noreturn]] void raiseSystemError(int error) {
-  throw std::system_error(error, std::generic_category());
-}
+std::string readWholeFile(const std::string& path) {
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file) throw FileError("read", path, errno);
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) throw FileError("read", path, errno);
+  if (S_ISDIR(info.st_mode)) throw FileError("read", path, EISDIR);
 
-/// A file descriptor closed when the scope ends.
-class FileHandle {
- public:
-  explicit FileHandle(int fd) : fd_(fd) {}
-  ~FileHandle() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-}  // namespace
-
-std::optional<std::string> readFileIfPresent(const std::string& path) {
-  FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  // No file can stand below a missing folder or below a file.
-  if (file.get() < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::nullopt;
-  if (file.get() < 0) raiseSystemError(errno);
   std::string bytes;
-  char buffer[65536];
+  // The size is a hint only: a growing file or a pipe reads to its end.
+  bytes.resize(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0) + 1);
+  std::size_t filled = 0;
   for (;;) {
-    const auto count = ::read(file.get(), buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) raiseSystemError(errno);
-    if (count == 0) return bytes;
-    bytes.append(buffer, static_cast<std::size_t>(count));
+    if (filled == bytes.size()) bytes.resize(bytes.size() * 2 + 4096);
+    const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throw FileError("read", path, errno);
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
   }
+  bytes.resize(filled);
+  return bytes;
 }

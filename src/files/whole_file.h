@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
-/// The bytes of a file, or nothing when it does not exist. Raises
-/// std::system_error with the system's reason when it cannot be read.
-std::optional<std::string> readFileIfPresent(const std::string& path);
+/// The whole content of a file as bytes, read to its end also when it grows
+/// or is a pipe. Raises FileError "Cannot read file '<path>': <reason>"
+/// (code() says why: ENOENT for a missing file, EISDIR for a folder).
+std::string readWholeFile(const std::string& path);

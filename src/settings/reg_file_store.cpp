@@ -1,12 +1,14 @@
 #include "settings/reg_file_store.h"
 
 #include "files/atomic_file.h"
+#include "files/file_error.h"
 #include "files/whole_file.h"
 #include "settings/reg_file_format.h"
 
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -47,8 +49,8 @@ void replaceFile(const std::string& path, const std::string& bytes) {
     AtomicFile file(path, AtomicFile::Sync::BeforeRename);
     file.stream() << bytes;
     file.commit();
-  } catch (const AtomicFileError& error) {
-    throw writeError(path, error.error());
+  } catch (const FileError& error) {
+    throw writeError(path, error.code().value());
   }
 }
 
@@ -60,8 +62,10 @@ RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
 
 std::optional<std::string> RegFileStore::readBytes(bool forWriting) const {
   try {
-    return readFileIfPresent(path_);
-  } catch (const std::system_error& error) {
+    return readWholeFile(path_);
+  } catch (const FileError& error) {
+    // No file can stand below a missing folder or below a file.
+    if (error.code().value() == ENOENT || error.code().value() == ENOTDIR) return std::nullopt;
     // A write keeps what it does not know, so it fails with a file it cannot read.
     if (forWriting) throw writeError(path_, error.code().value());
     throw std::runtime_error(readError(path_, ": " + error.code().message()));

@@ -1,0 +1,70 @@
+#include "files/whole_file.h"
+#include "files/file_error.h"
+#include "scratch_folder.h"
+#include "unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <future>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using namespace std::string_literals;
+
+using WholeFileTest = ScratchFolderTest;
+
+/// The error reading path raised, with its errno.
+std::pair<std::string, int> readError(const std::string& path) {
+  try {
+    readWholeFile(path);
+  } catch (const FileError& error) {
+    return {error.what(), error.code().value()};
+  }
+  return {"no error", 0};
+}
+
+TEST_F(WholeFileTest, EveryByteOfAFileOrAPipeComesBack) {
+  std::string bytes = "a\0b\r\n\x80\xff"s;
+  while (bytes.size() < 200000) bytes += bytes;
+  std::ofstream(file("unit1.pas"), std::ios::binary) << bytes;
+  EXPECT_EQ(readWholeFile(file("unit1.pas")), bytes);
+
+  ASSERT_EQ(::mkfifo(file("pipe").c_str(), 0600), 0);
+  auto writer = std::async(std::launch::async,
+                           [&] { std::ofstream(file("pipe"), std::ios::binary) << bytes; });
+  EXPECT_EQ(readWholeFile(file("pipe")), bytes);
+  writer.get();
+}
+
+TEST_F(WholeFileTest, FailuresNameTheFileAndKeepTheReason) {
+  fs::create_directories(folder / "folder.pas");
+  std::ofstream(file("plain")) << "x";
+  const std::tuple<std::string, std::string, int> cases[] = {
+      {file("missing.pas"), "No such file or directory", ENOENT},
+      {file("plain/below.pas"), "Not a directory", ENOTDIR},
+      {file("folder.pas"), "Is a directory", EISDIR}};
+  for (const auto& [path, reason, error] : cases) {
+    EXPECT_EQ(readError(path), std::make_pair("Cannot read file '" + path + "': " + reason, error));
+  }
+}
+
+TEST_F(WholeFileTest, FileItsUserMayNotReadIsAPermissionError) {
+  fs::permissions(folder, fs::perms::all);
+  const std::string secret = file("secret.pas");
+  std::ofstream(secret) << "x";
+  ::chmod(secret.c_str(), 0);
+  const std::string outcome = runUnprivileged([&]() -> std::string {
+    const auto [message, error] = readError(secret);
+    return error == EACCES ? "" : message;
+  });
+  EXPECT_EQ(outcome, "");
+}
+
+}  // namespace
