@@ -41,14 +41,41 @@ class PlanBuilder {
   std::vector<BatchItem> items_;
 };
 
+/// The entries of one folder: Pascal sources (links to files count) and the
+/// folders below it (links to folders are not walked).
+void readFolder(const fs::path& folder, const fs::path& below, std::vector<fs::path>& sources,
+                std::vector<fs::path>& folders, std::error_code& error) {
+  for (fs::directory_iterator entry(below.empty() ? folder : folder / below, error);
+       !error && entry != fs::directory_iterator(); entry.increment(error)) {
+    std::error_code typeError;
+    const fs::path name = below / entry->path().filename();
+    if (entry->is_directory(typeError) && !entry->is_symlink(typeError))
+      folders.push_back(name);
+    else if (entry->is_regular_file(typeError) && isPascalSourceName(name.filename().string()))
+      sources.push_back(name);
+  }
+}
+
+/// Adds the folder's Pascal sources, walked recursively, in name order; a
+/// folder below it that cannot be read becomes an item with an error, and
+/// the walk goes on past it.
 void addFolder(const fs::path& folder, PlanBuilder& plan) {
   std::vector<fs::path> sources;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file() && isPascalSourceName(entry.path().filename().string()))
-      sources.push_back(entry.path().lexically_relative(folder));
+  std::vector<fs::path> pending{fs::path()};
+  std::vector<std::pair<fs::path, std::error_code>> unreadable;
+  while (!pending.empty()) {
+    const fs::path below = std::move(pending.back());
+    pending.pop_back();
+    std::error_code error;
+    readFolder(folder, below, sources, pending, error);
+    if (error) unreadable.emplace_back(below.empty() ? folder : folder / below, error);
   }
   std::sort(sources.begin(), sources.end());
   for (const fs::path& relative : sources) plan.addSource(folder / relative, relative);
+  std::sort(unreadable.begin(), unreadable.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [path, error] : unreadable)
+    plan.addError(path.string(), FileError("read", path.string(), error.value()).what());
 }
 
 }  // namespace
@@ -72,12 +99,7 @@ std::vector<BatchItem> planBatch(const std::vector<std::string>& paths,
     if (error) {
       plan.addError(path, FileError("read", path, error.value()).what());
     } else if (fs::is_directory(status)) {
-      try {
-        addFolder(path, plan);
-      } catch (const fs::filesystem_error& walkError) {
-        const fs::path& failed = walkError.path1().empty() ? fs::path(path) : walkError.path1();
-        plan.addError(path, FileError("read", failed.string(), walkError.code().value()).what());
-      }
+      addFolder(path, plan);
     } else {
       plan.addSource(path, fs::path(path).filename());
     }

@@ -5,14 +5,15 @@
 #include "cli/batch_runner.h"
 #include "cli/command_line.h"
 #include "cli/page_converter.h"
+#include "cli/standard_output.h"
 #include "files/file_error.h"
 #include "output/file_name_rules.h"
 #include "settings/get_tags.h"
 #include "settings/reg_file_store.h"
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
-#include <vector>
 
 namespace {
 
@@ -33,12 +34,10 @@ int convertOne(const ConvertRequest& request, const TagSet& tags) {
     converter.convertFile(source, *request.outputFile, htmlTitle(title));
     return 0;
   }
-  static std::vector<char> outputBuffer(1 << 18);
-  std::cout.rdbuf()->pubsetbuf(outputBuffer.data(),
-                               static_cast<std::streamsize>(outputBuffer.size()));
+  StandardOutput out;
   std::ifstream file;
-  converter.convert(openSource(source, file), source, std::cout, htmlTitle(title));
-  if (!std::cout.flush()) throw std::runtime_error("Cannot write to standard output");
+  converter.convert(openSource(source, file), source, out, htmlTitle(title));
+  out.finish();
   return 0;
 }
 
@@ -57,6 +56,11 @@ int convertMany(const ConvertRequest& request, const TagSet& tags) {
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+#ifdef SIGXFSZ
+  // Past the file-size limit a write then fails with EFBIG, which is
+  // reported, instead of the signal ending the program mid-page.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   const auto parsed = parseCommandLine(argc, argv);
   if (const int* status = std::get_if<int>(&parsed)) return *status;
   const auto& request = std::get<ConvertRequest>(parsed);

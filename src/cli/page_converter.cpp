@@ -40,6 +40,10 @@ void PageConverter::flushLines(PageWriter& writer) {
 
 void PageConverter::convertFile(const std::string& sourcePath, const std::string& pagePath,
                                 const std::string& titleHtml) {
+  std::error_code notFound;
+  if (!isStandardInput(sourcePath) && std::filesystem::equivalent(sourcePath, pagePath, notFound))
+    throw std::runtime_error("Cannot write file '" + pagePath + "': it is the source file '" +
+                             sourcePath + "'");
   std::ifstream file;
   std::istream& in = openSource(sourcePath, file);
   AtomicFile page(pagePath);

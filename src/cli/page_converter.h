@@ -22,7 +22,8 @@ class PageConverter {
                const std::string& titleHtml);
 
   /// Converts the source file at sourcePath ("-": standard input) into the
-  /// file pagePath, written atomically.
+  /// file pagePath, written atomically. Refuses a pagePath that is the source
+  /// file itself, by whatever name or link.
   void convertFile(const std::string& sourcePath, const std::string& pagePath,
                    const std::string& titleHtml);
 

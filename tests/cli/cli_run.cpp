@@ -30,12 +30,16 @@ void CliSandbox::write(const std::string& relativePath, const std::string& bytes
 
 std::string CliSandbox::read(const fs::path& path) const { return readBytes(folder_ / path); }
 
-CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& stdinFile) const {
-  std::string command = "cd " + shellQuoted(folder_.string()) +
-                        " && XDG_CONFIG_HOME=" + shellQuoted((folder_ / ".no-settings").string()) +
-                        " " + shellQuoted(TESSALINE_CONVERT);
+CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& stdinFile,
+                       const RunOptions& options) const {
+  std::string command = "cd " + shellQuoted(folder_.string()) + " && " + options.before +
+                        (options.before.empty() ? "" : "; ") +
+                        "XDG_CONFIG_HOME=" + shellQuoted((folder_ / ".no-settings").string());
+  if (options.unprivileged && ::geteuid() == 0)
+    command += " setpriv --reuid=nobody --regid=nogroup --clear-groups";
+  command += " " + shellQuoted(TESSALINE_CONVERT);
   for (const std::string& arg : args) command += " " + shellQuoted(arg);
-  command += " >.out 2>.err";
+  command += " >" + (options.standardOutput.empty() ? ".out" : options.standardOutput) + " 2>.err";
   command += stdinFile.empty() ? " </dev/null" : " <" + shellQuoted(stdinFile);
   const int status = std::system(command.c_str());
   CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out"), read(".err")};

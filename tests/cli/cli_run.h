@@ -13,6 +13,17 @@ struct CliRun {
   std::string err;
 };
 
+/// How a run differs from the plain one.
+struct RunOptions {
+  /// Shell commands run first in the same shell, such as "ulimit -f 64".
+  std::string before{};
+  /// Run as the user nobody when the tests run as root, whom file
+  /// permissions do not stop.
+  bool unprivileged = false;
+  /// Where standard output goes instead of being captured, such as "/dev/full".
+  std::string standardOutput{};
+};
+
 /// A temporary folder for one test: the working folder of the runs, with an
 /// empty settings folder so the user's settings never leak in.
 class CliSandbox {
@@ -26,7 +37,8 @@ class CliSandbox {
   std::string read(const std::filesystem::path& path) const;
   /// Runs tessaline-convert with args in the folder; stdinFile (below the
   /// folder) feeds standard input when given.
-  CliRun run(const std::vector<std::string>& args, const std::string& stdinFile = "") const;
+  CliRun run(const std::vector<std::string>& args, const std::string& stdinFile = "",
+             const RunOptions& options = {}) const;
 
  private:
   TempFolder temp_;

@@ -148,6 +148,69 @@ TEST_F(ConvertCliTest, BrokenSettingsFileIsAnErrorNotTheBuiltInSet) {
   EXPECT_NE(run.err, "");
 }
 
+TEST_F(ConvertCliTest, DevicesAndStandardOutputAreWrittenInPlace) {
+  EXPECT_EQ(box.run({"-o", "/dev/null", "unit1.pas"}).status, 0);
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  const CliRun run = box.run({"-o", "/dev/stdout", "unit1.pas"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, windowPage(unitBytes, "unit1.pas", builtInTags()));
+}
+
+TEST_F(ConvertCliTest, FullDeviceAndFullStandardOutputNameTheReason) {
+  CliRun run = box.run({"-o", "/dev/full", "unit1.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tessaline-convert: Cannot write file '/dev/full': No space left on device\n");
+  run = box.run({"unit1.pas"}, "", {.standardOutput = "/dev/full"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "tessaline-convert: Cannot write to standard output: No space left on device\n");
+}
+
+TEST_F(ConvertCliTest, OutputThatIsTheSourceIsRefusedAndTheSourceStays) {
+  box.write("sub/other.pas", "");
+  fs::create_symlink("unit1.pas", box.folder() / "link.pas");
+  const std::pair<std::string, std::string> sameFile[] = {{"unit1.pas", "unit1.pas"},
+                                                          {"unit1.pas", "./unit1.pas"},
+                                                          {"unit1.pas", "sub/../unit1.pas"},
+                                                          {"unit1.pas", "link.pas"},
+                                                          {"link.pas", "unit1.pas"}};
+  for (const auto& [source, output] : sameFile) {
+    const CliRun run = box.run({"-o", output, source});
+    EXPECT_EQ(run.status, 1) << output;
+    EXPECT_EQ(run.err, "tessaline-convert: Cannot write file '" + output +
+                           "': it is the source file '" + source + "'\n");
+    EXPECT_EQ(box.read("unit1.pas"), unitBytes) << output;
+    EXPECT_TRUE(fs::is_symlink(box.folder() / "link.pas"));
+  }
+}
+
+TEST_F(ConvertCliTest, WritePastTheFileSizeLimitFailsWithTheReasonAndLeavesNoFile) {
+  std::string big;
+  while (big.size() < (1 << 21)) big += unitBytes;
+  box.write("big.pas", big);
+  box.write("big.html", "old page");
+  const CliRun run = box.run({"-o", "big.html", "big.pas"}, "", {.before = "ulimit -f 256"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tessaline-convert: Cannot write file 'big.html': File too large\n");
+  EXPECT_EQ(box.read("big.html"), "old page");
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(box.folder()))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{".no-settings", "big.html", "big.pas", "unit1.pas"}));
+}
+
+TEST_F(ConvertCliTest, OutputItsUserMayNotWriteIsRefusedAndLeft) {
+  fs::permissions(box.folder(), fs::perms::all);
+  box.write("read-only.html", "old page");
+  fs::permissions(box.folder() / "read-only.html",
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const CliRun run = box.run({"-o", "read-only.html", "unit1.pas"}, "", {.unprivileged = true});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tessaline-convert: Cannot write file 'read-only.html': Permission denied\n");
+  EXPECT_EQ(box.read("read-only.html"), "old page");
+}
+
 class BatchCliTest : public ConvertCliTest {};
 
 TEST_F(BatchCliTest, WalksFoldersForPascalSourcesOfAnyLetterCase) {
@@ -189,6 +252,25 @@ TEST_F(BatchCliTest, EmptyFolderMakesTheOutputFolderAndNoPages) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "0 converted, 0 failed\n");
   EXPECT_TRUE(fs::is_directory(box.folder() / "out"));
+}
+
+TEST_F(BatchCliTest, UnreadableFoldersAndFilesAreNamedAndEverythingElseIsConverted) {
+  fs::permissions(box.folder(), fs::perms::all);
+  box.write("tree/a/ok.pas", "unit A;");
+  box.write("tree/b/secret.pas", "unit S;");
+  box.write("tree/locked/hidden.pas", "unit H;");
+  box.write("tree/z.pas", "unit Z;");
+  fs::permissions(box.folder() / "tree/b/secret.pas", fs::perms::none);
+  fs::permissions(box.folder() / "tree/locked", fs::perms::none);
+  const CliRun run = box.run({"-d", "out", "-j", "1", "tree"}, "", {.unprivileged = true});
+  fs::permissions(box.folder() / "tree/locked", fs::perms::all);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "Cannot read file 'tree/b/secret.pas': Permission denied\n"
+            "Cannot read file 'tree/locked': Permission denied\n"
+            "2 converted, 2 failed\n");
+  EXPECT_EQ(box.read("out/a/ok.pas.html"), windowPage("unit A;", "ok.pas", builtInTags()));
+  EXPECT_EQ(box.read("out/z.pas.html"), windowPage("unit Z;", "z.pas", builtInTags()));
 }
 
 }  // namespace
