@@ -1,8 +1,12 @@
 #include "app/preview_location.h"
 
+#include "files/file_error.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -45,13 +49,24 @@ PreviewFolders findPreviewFolders(const std::string& programFolder) {
 }
 
 std::string previewFileNameFor(const std::string& programFolder) {
-  const PreviewFolders folders = findPreviewFolders(programFolder);
-  const std::string folder = choosePreviewFolder(folders);
-  if (!folders.programFolderIsOwn) {
-    // A failure shows later, when the preview cannot be written there.
-    mkdir((folders.runtimeFolder.empty() ? folders.cacheFolder : folders.runtimeFolder).c_str(),
-          0700);
-    mkdir(folder.c_str(), 0700);
-  }
-  return folder + PreviewPageName;
+  return choosePreviewFolder(findPreviewFolders(programFolder)) + PreviewPageName;
+}
+
+bool isPrivateFolder(const std::string& folder) {
+  struct stat info {};
+  if (lstat(folder.c_str(), &info) != 0) return false;
+  return S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
+}
+
+void preparePreviewFolder(const std::string& previewFileName, const std::string& programFolder) {
+  // Without its last slash, so that lstat sees a link as a link.
+  const std::string folder = previewFileName.substr(0, previewFileName.find_last_of('/'));
+  if (withSlash(folder) == withSlash(programFolder)) return;
+  // The cache folder itself may be missing on a fresh account.
+  mkdir(folder.substr(0, folder.find_last_of('/')).c_str(), 0700);
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+    throw FileError("write", previewFileName, errno);
+  if (!isPrivateFolder(folder))
+    throw std::runtime_error("Cannot write file '" + previewFileName + "': its folder '" + folder +
+                             "' must be a real folder of this user that no one else may use");
 }

@@ -31,5 +31,15 @@ bool isOwnFolder(const std::string& folder);
 PreviewFolders findPreviewFolders(const std::string& programFolder);
 
 /// PreviewFileName for a program in programFolder: the chosen folder followed
-/// by the page's name. A private folder is made (mode 0700) when missing.
+/// by the page's name.
 std::string previewFileNameFor(const std::string& programFolder);
+
+/// True when folder is a real folder (not a link) owned by the current user,
+/// with no access at all for anyone else.
+bool isPrivateFolder(const std::string& folder);
+
+/// Readies the folder of the preview page before each write: the program's
+/// folder as it is; a private folder is made (mode 0700, with the cache
+/// folder above it) when missing. Raises, and nothing may be written, when
+/// it cannot be made or is not private (isPrivateFolder).
+void preparePreviewFolder(const std::string& previewFileName, const std::string& programFolder);

@@ -90,8 +90,10 @@ TEST_F(own_folder, only_a_real_folder_of_the_user_that_no_one_else_may_write) {
 TEST_F(own_folder, installed_copy_previews_into_a_private_runtime_folder) {
   const std::string runtime = folder("runtime", 0700);
   setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-  const std::string name = previewFileNameFor(folder("shared-program", 0777));
+  const std::string program = folder("shared-program", 0777);
+  const std::string name = previewFileNameFor(program);
   EXPECT_EQ(name, runtime + "/tessaline/TessalinePrev.html");
+  preparePreviewFolder(name, program);
   struct stat info {};
   ASSERT_EQ(stat((runtime + "/tessaline").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
@@ -100,11 +102,54 @@ TEST_F(own_folder, installed_copy_previews_into_a_private_runtime_folder) {
   const std::string cache = root_ + "/cache";
   setenv("XDG_CACHE_HOME", cache.c_str(), 1);
   EXPECT_EQ(previewFileNameFor("/nonexistent"), cache + "/tessaline/TessalinePrev.html");
-  EXPECT_TRUE(isOwnFolder(cache + "/tessaline"));
+  preparePreviewFolder(cache + "/tessaline/TessalinePrev.html", "/nonexistent");
+  EXPECT_TRUE(isPrivateFolder(cache + "/tessaline"));
   unsetenv("XDG_CACHE_HOME");
 
   const std::string own = folder("own-program", 0755);
   EXPECT_EQ(previewFileNameFor(own), own + "/TessalinePrev.html");
+  preparePreviewFolder(own + "/TessalinePrev.html", own);
+  EXPECT_FALSE(std::filesystem::exists(own + "/tessaline"));
+}
+
+TEST_F(own_folder, private_folder_that_others_may_use_or_a_link_is_refused_and_left) {
+  const std::string target = folder("elsewhere", 0700);
+  std::vector<std::string> refused = {folder("readable", 0700) + "/tessaline",
+                                      folder("shared", 0700) + "/tessaline",
+                                      folder("linked", 0700) + "/tessaline"};
+  ASSERT_EQ(mkdir(refused[0].c_str(), 0755), 0);
+  ASSERT_EQ(mkdir(refused[1].c_str(), 0777), 0);
+  ASSERT_EQ(chmod(refused[1].c_str(), 01777), 0);
+  ASSERT_EQ(symlink(target.c_str(), refused[2].c_str()), 0);
+  if (geteuid() == 0) {
+    refused.push_back(folder("foreign", 0700) + "/tessaline");
+    ASSERT_EQ(mkdir(refused.back().c_str(), 0700), 0);
+    ASSERT_EQ(chown(refused.back().c_str(), 65534, 65534), 0);
+  }
+  for (const std::string& privateFolder : refused) {
+    const std::string page = privateFolder + "/TessalinePrev.html";
+    try {
+      preparePreviewFolder(page, "/usr/bin");
+      ADD_FAILURE() << privateFolder;
+    } catch (const std::runtime_error& error) {
+      EXPECT_EQ(std::string(error.what()), "Cannot write file '" + page + "': its folder '" +
+                                               privateFolder +
+                                               "' must be a real folder of this user that no "
+                                               "one else may use");
+    }
+  }
+  struct stat info {};
+  ASSERT_EQ(stat(refused[1].c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 01777u);
+
+  const std::string page = root_ + "/missing/base/tessaline/TessalinePrev.html";
+  try {
+    preparePreviewFolder(page, "/usr/bin");
+    ADD_FAILURE() << "made below a missing folder";
+  } catch (const std::system_error& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot write file '" + page + "': No such file or directory");
+  }
 }
 
 }  // namespace
