@@ -198,10 +198,11 @@ std::optional<std::string> quotableText(const RegValue& value, bool utf16) {
       data.find_first_not_of('\0', data.size() - zeroSize) != std::string::npos) {
     return std::nullopt;
   }
-  const std::string text =
-      utf16 ? utf8FromUtf16Le(std::string_view(data).substr(0, data.size() - zeroSize))
-            : data.substr(0, data.size() - zeroSize);
+  const std::string_view held = std::string_view(data).substr(0, data.size() - zeroSize);
+  const std::string text = utf16 ? utf8FromUtf16Le(held) : std::string(held);
   if (text.find_first_of(std::string_view("\0\r\n", 3)) != std::string::npos) return std::nullopt;
+  // A lone surrogate has no text that reads back as it.
+  if (utf16 && utf16LeFromUtf8(text) != held) return std::nullopt;
   return text;
 }
 

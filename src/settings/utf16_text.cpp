@@ -33,7 +33,8 @@ bool isHighSurrogate(std::uint32_t unit) { return unit >= 0xd800 && unit < 0xdc0
 bool isLowSurrogate(std::uint32_t unit) { return unit >= 0xdc00 && unit < 0xe000; }
 
 /// The character of the UTF-8 sequence at the start of text and its length,
-/// or nothing when no shortest-form sequence starts there.
+/// or nothing when no shortest-form sequence of a character (not a
+/// surrogate) starts there.
 std::optional<std::pair<std::uint32_t, std::size_t>> utf8Character(std::string_view text) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(0);
@@ -58,7 +59,8 @@ std::optional<std::pair<std::uint32_t, std::size_t>> utf8Character(std::string_v
     code = code << 6 | (byte(i) & 0x3f);
   }
   static constexpr std::uint32_t Shortest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < Shortest[length] || code > 0x10ffff) return std::nullopt;
+  if (code < Shortest[length] || code > 0x10ffff || (code >= 0xd800 && code < 0xe000))
+    return std::nullopt;
   return std::pair{code, length};
 }
 
@@ -76,6 +78,8 @@ std::string utf8FromUtf16Le(std::string_view bytes) {
     if (isHighSurrogate(unit) && i + 3 < bytes.size() && isLowSurrogate(unitAt(i + 2))) {
       appendUtf8(text, 0x10000 + ((unit - 0xd800) << 10) + (unitAt(i + 2) - 0xdc00));
       i += 2;
+    } else if (unit >= 0xdc80 && unit < 0xdd00) {
+      text += static_cast<char>(unit & 0xff);
     } else {
       appendUtf8(text, unit);
     }
@@ -88,7 +92,8 @@ std::string utf16LeFromUtf8(std::string_view text) {
   bytes.reserve(text.size() * 2);
   while (!text.empty()) {
     const auto character = utf8Character(text);
-    const std::uint32_t code = character ? character->first : static_cast<unsigned char>(text[0]);
+    const std::uint32_t code =
+        character ? character->first : 0xdc00 + static_cast<unsigned char>(text[0]);
     text.remove_prefix(character ? character->second : 1);
     if (code < 0x10000) {
       appendUnit(bytes, code);

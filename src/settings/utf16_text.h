@@ -3,12 +3,13 @@
 #include <string>
 #include <string_view>
 
-/// The UTF-8 text of UTF-16LE bytes. A surrogate without its partner keeps
-/// its code in the three-byte UTF-8 form, so that utf16LeFromUtf8 gives the
-/// same bytes back; a last odd byte is left out.
+/// The UTF-8 text of UTF-16LE bytes; a last odd byte is left out. A lone
+/// surrogate from U+DC80 to U+DCFF stands for the byte of its low eight bits
+/// (see utf16LeFromUtf8); any other lone surrogate keeps its code in the
+/// three-byte form, which no UTF-8 text holds.
 std::string utf8FromUtf16Le(std::string_view bytes);
 
 /// The UTF-16LE bytes of UTF-8 text, without a terminating zero. A byte that
-/// starts no UTF-8 character stands for the character of its code, as in
-/// 8-bit Latin-1 text.
+/// starts no UTF-8 character becomes the lone surrogate U+DC00 plus the byte,
+/// so utf8FromUtf16Le gives any bytes back as they were.
 std::string utf16LeFromUtf8(std::string_view text);

@@ -285,7 +285,7 @@ TEST(RegFileFormat, Version5TextsThatNoQuotedTextCanHoldAreWrittenAsHex) {
             "\"Odd\"=hex(1):61,00,00\r\n"
             "\"Broken\"=hex(1):61,00,0a,00,62,00,00,00\r\n"
             "\"Unended\"=hex(1):61,00\r\n"
-            "\"Lone\"=\"\xed\xa0\x80\"\r\n\r\n");
+            "\"Lone\"=hex(1):00,d8,00,00\r\n\r\n");
   EXPECT_EQ(parseRegFile(text), tree);
 }
 
@@ -303,18 +303,26 @@ TEST_P(Utf16Text, ConvertsBothWays) {
   EXPECT_EQ(utf8FromUtf16Le(GetParam().utf16), GetParam().utf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RegFileFormat, Utf16Text,
-    testing::Values(Utf16Case{"", ""}, Utf16Case{"A~", "A\0~\0"s},
-                    Utf16Case{"\xc3\xa9\xe2\x82\xac", "\xe9\0\xac\x20"s},
-                    Utf16Case{"\xf0\x9f\x98\x80", "\x3d\xd8\x00\xde"s},
-                    // A surrogate without its partner survives the way there and back.
-                    Utf16Case{"\xed\xa0\x80x", "\x00\xd8x\0"s},
-                    Utf16Case{"\xed\xb0\x80", "\x00\xdc"s}));
+INSTANTIATE_TEST_SUITE_P(RegFileFormat, Utf16Text,
+                         testing::Values(Utf16Case{"", ""}, Utf16Case{"A~", "A\0~\0"s},
+                                         Utf16Case{"\xc3\xa9\xe2\x82\xac", "\xe9\0\xac\x20"s},
+                                         Utf16Case{"\xf0\x9f\x98\x80", "\x3d\xd8\x00\xde"s},
+                                         // Bytes of no UTF-8 character, overlong or surrogate forms
+                                         // included, survive the way there and back.
+                                         Utf16Case{"caf\xe9 \xc3", "c\0a\0f\0\xe9\xdc \0\xc3\xdc"s},
+                                         Utf16Case{"\xc0\xaf\xed\xa0\x80",
+                                                   "\xc0\xdc\xaf\xdc\xed\xdc\xa0\xdc\x80\xdc"s}));
 
-TEST(RegFileFormat, BytesThatStartNoUtf8CharacterAreLatin1) {
-  EXPECT_EQ(utf16LeFromUtf8("caf\xe9 \xc3"), "c\0a\0f\0\xe9\0 \0\xc3\0"s);
-  EXPECT_EQ(utf16LeFromUtf8("\xc0\xaf"), "\xc0\0\xaf\0"s);
+TEST(RegFileFormat, LoneSurrogatesKeepTheirCodeInUtf8) {
+  EXPECT_EQ(utf8FromUtf16Le("\x00\xd8x\0\x00\xdc"s), "\xed\xa0\x80x\xed\xb0\x80");
+}
+
+TEST(RegFileFormat, AnyBytesComeBackFromUtf16) {
+  std::string bytes;
+  for (int byte = 0; byte < 256; ++byte) bytes += static_cast<char>(byte);
+  bytes += "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\xed\xa0\x80\xed\xb0\x80\xf4\x90\x80\x80";
+  for (std::size_t start = 0; start < bytes.size(); ++start)
+    ASSERT_EQ(utf8FromUtf16Le(utf16LeFromUtf8(bytes.substr(start))), bytes.substr(start));
 }
 
 }  // namespace

@@ -157,6 +157,23 @@ TEST_F(RegFileStoreTest, RegistryEditorExportDroppedInPlaceReads) {
   EXPECT_EQ(state.TabSize, 4);
 }
 
+TEST_F(RegFileStoreTest, LinkedFileStaysALinkAndItsTargetTakesTheSettings) {
+  // Dotfile managers keep the settings file as a link into their own tree.
+  const auto target = folder.path() / "dotfiles" / "Tessaline.reg";
+  std::filesystem::create_directories(target.parent_path());
+  std::filesystem::create_directories(folder.path() / "Korvane");
+  writeBytes(target.string(), "REGEDIT4\r\n");
+  std::filesystem::create_symlink("../dotfiles/Tessaline.reg", path);
+  auto held = sampleSettings();
+  WriteToRegistry(store, held, DialogSettingsState{});
+  EXPECT_TRUE(std::filesystem::is_symlink(path));
+  HeldSettings loaded;
+  DialogSettingsState state;
+  RegFileStore reader(target.string());
+  ASSERT_TRUE(LoadFromRegistry(reader, loaded, state));
+  EXPECT_EQ(loaded, held);
+}
+
 TEST_F(RegFileStoreTest, Version5ExportReadsAndKeepsItsFormWhenWritten) {
   writeFile(readBytes(std::string(TESSALINE_SETTINGS_TEST_DATA) + "/exported5.reg"));
   HeldSettings held;

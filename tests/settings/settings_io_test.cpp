@@ -191,4 +191,19 @@ TEST(WriteToRegistry, ModeOtherThanInCodeWritesIncodeZeroAndIncodeFiveBecomesOne
   EXPECT_NE(formatRegFile(store.tree()).find("\"Incode\"=dword:00000000"), std::string::npos);
 }
 
+TEST(WriteToRegistry, Version5TextsCutInsideACharacterReadBackAsHeld) {
+  // The colour is cut to six bytes, here inside a three-byte character.
+  auto store = storeFrom("Windows Registry Editor Version 5.00\n" + Settings +
+                         "\\InCode\\Strings]\n\"Bold\"=dword:0\n\"Italic\"=dword:0\n"
+                         "\"Underlined\"=dword:0\n\"Color\"=\"0080\xe3\x82\x82\"\n");
+  HeldSettings held;
+  DialogSettingsState state;
+  ASSERT_TRUE(LoadFromRegistry(store, held, state));
+  EXPECT_EQ(held.Classes[3].Color, "0080\xe3\x82");
+  WriteToRegistry(store, held, state);
+  HeldSettings reread;
+  ASSERT_TRUE(LoadFromRegistry(store, reread, state));
+  EXPECT_EQ(reread, held);
+}
+
 }  // namespace
