@@ -23,7 +23,7 @@ std::variant<ConvertRequest, int> parseCommandLine(int argc, const char* const* 
       app.add_option("--title", request.title, "The page title (default: the source's file name)")
           ->option_text("TEXT");
   app.add_option("--settings", request.settingsFile,
-                 "Read the settings from this REGEDIT4 file instead of the user's")
+                 "Read the settings from this registry file instead of the user's")
       ->option_text("FILE")
       ->check(CLI::ExistingFile);
   auto* outputDir =
