@@ -268,6 +268,7 @@ void MainWindow::preview() { writePreviewAndOpen(); }
 
 void MainWindow::writePreviewAndOpen() {
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
+  preparePreviewFolder(previewFileName_, fileNameBytes(QApplication::applicationDirPath()));
   SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());
 }

@@ -10,10 +10,10 @@ std::string defaultSettingsFilePath();
 
 /// The settings store kept in a registry file, read afresh by every open and
 /// replaced atomically by every committed write, in the form it had (a new
-/// file is REGEDIT4). A missing file is an empty store. A file that cannot be parsed makes every read raise
-/// "Cannot read settings file '<path>', line <n>: <what is wrong>"; the next
-/// committed write first keeps it as <path>.bak. Keys and values the program
-/// does not know survive a write; ; comments do not.
+/// file is REGEDIT4). A missing file is an empty store. A file that cannot be parsed makes every
+/// read raise "Cannot read settings file '<path>', line <n>: <what is wrong>"; the next committed
+/// write first keeps it as <path>.bak. Keys and values the program does not know survive a write; ;
+/// comments do not.
 class RegFileStore : public KeyTreeStore {
  public:
   explicit RegFileStore(std::string path);

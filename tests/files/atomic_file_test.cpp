@@ -1,7 +1,7 @@
 #include "files/atomic_file.h"
 #include "files/file_descriptor.h"
 #include "files/file_error.h"
-#include "scratch_folder.h"
+#include "test_files.h"
 #include "unprivileged.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +13,11 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <future>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void writeAtomically(const std::string& fileName, const std::string& bytes) {
   AtomicFile file(fileName);
@@ -42,8 +35,10 @@ std::string errorOfWriting(const std::string& fileName, const std::string& bytes
   return "no error";
 }
 
-class AtomicFileTest : public ScratchFolderTest {
+class AtomicFileTest : public testing::Test {
  protected:
+  std::string file(const std::string& name) const { return temp.file(name); }
+
   /// The names in the folder, so a test sees any temporary file left.
   std::vector<std::string> names() const {
     std::vector<std::string> found;
@@ -52,6 +47,9 @@ class AtomicFileTest : public ScratchFolderTest {
     std::sort(found.begin(), found.end());
     return found;
   }
+
+  TempFolder temp;
+  const fs::path folder = temp.path();
 };
 
 TEST_F(AtomicFileTest, DevicesAreWrittenInPlaceAndStayDevices) {
@@ -67,7 +65,7 @@ TEST_F(AtomicFileTest, DevicesAreWrittenInPlaceAndStayDevices) {
 TEST_F(AtomicFileTest, FifoIsWrittenInPlaceAndItsReaderGetsThePage) {
   const std::string fifo = file("pipe");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  auto reader = std::async(std::launch::async, [&] { return contents(fifo); });
+  auto reader = std::async(std::launch::async, [&] { return readBytes(fifo); });
   const std::string page(300000, 'p');
   writeAtomically(fifo, page);
   EXPECT_EQ(reader.get(), page);
@@ -77,7 +75,7 @@ TEST_F(AtomicFileTest, FifoIsWrittenInPlaceAndItsReaderGetsThePage) {
 
 TEST_F(AtomicFileTest, LinksAreFollowedAndStayLinks) {
   fs::create_directories(folder / "dotfiles" / "deep");
-  std::ofstream(file("dotfiles/deep/Tessaline.reg")) << "old";
+  writeBytes(file("dotfiles/deep/Tessaline.reg"), "old");
   // A relative link to a relative link, as dotfile managers make them.
   fs::create_symlink("deep/Tessaline.reg", folder / "dotfiles" / "current.reg");
   fs::create_symlink("dotfiles/current.reg", folder / "Tessaline.reg");
@@ -87,9 +85,9 @@ TEST_F(AtomicFileTest, LinksAreFollowedAndStayLinks) {
   writeAtomically(file("dangling.reg"), "made");
   EXPECT_TRUE(fs::is_symlink(folder / "Tessaline.reg"));
   EXPECT_TRUE(fs::is_symlink(folder / "dotfiles" / "current.reg"));
-  EXPECT_EQ(contents(folder / "dotfiles" / "deep" / "Tessaline.reg"), "new");
+  EXPECT_EQ(readBytes(folder / "dotfiles" / "deep" / "Tessaline.reg"), "new");
   EXPECT_TRUE(fs::is_symlink(folder / "dangling.reg"));
-  EXPECT_EQ(contents(folder / "dotfiles" / "new.reg"), "made");
+  EXPECT_EQ(readBytes(folder / "dotfiles" / "new.reg"), "made");
   EXPECT_EQ(names(), (std::vector<std::string>{"Tessaline.reg", "dangling.reg", "dotfiles"}));
 }
 
@@ -103,7 +101,7 @@ TEST_F(AtomicFileTest, LinksThatGoRoundAreAnError) {
 TEST_F(AtomicFileTest, FileItsUserMayNotWriteIsRefusedAndLeft) {
   fs::permissions(folder, fs::perms::all);
   const std::string page = file("read-only.html");
-  std::ofstream(page) << "old";
+  writeBytes(page, "old");
   fs::permissions(page, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   if (::geteuid() == 0) {
     ASSERT_EQ(::chown(page.c_str(), NobodyId, NobodyId), 0);
@@ -111,7 +109,7 @@ TEST_F(AtomicFileTest, FileItsUserMayNotWriteIsRefusedAndLeft) {
   const std::string outcome = runUnprivileged([&]() -> std::string {
     const std::string error = errorOfWriting(page, "new");
     if (error != "Cannot write file '" + page + "': Permission denied") return error;
-    return contents(page) == "old" ? "" : "the file changed";
+    return readBytes(page) == "old" ? "" : "the file changed";
   });
   EXPECT_EQ(outcome, "");
   EXPECT_EQ(names(), std::vector<std::string>{"read-only.html"});
@@ -119,7 +117,7 @@ TEST_F(AtomicFileTest, FileItsUserMayNotWriteIsRefusedAndLeft) {
 
 TEST_F(AtomicFileTest, ReplacedFileKeepsItsModeAndANewOneFollowsTheUmask) {
   const std::string page = file("page.html");
-  std::ofstream(page) << "old";
+  writeBytes(page, "old");
   ::chmod(page.c_str(), 0640);
   writeAtomically(page, "new");
   writeAtomically(file("fresh.html"), "new");
@@ -134,7 +132,7 @@ TEST_F(AtomicFileTest, ReplacedFileKeepsItsModeAndANewOneFollowsTheUmask) {
 
 TEST_F(AtomicFileTest, NothingButTheOldFileIsSeenBeforeCommitOrAfterAnAbandonedWrite) {
   const std::string page = file("page.html");
-  std::ofstream(page) << "old";
+  writeBytes(page, "old");
   {
     AtomicFile written(page);
     written.stream() << std::string(1 << 20, 'n');
@@ -145,13 +143,13 @@ TEST_F(AtomicFileTest, NothingButTheOldFileIsSeenBeforeCommitOrAfterAnAbandonedW
       EXPECT_EQ(names(), std::vector<std::string>{"page.html"});
     }
   }
-  EXPECT_EQ(contents(page), "old");
+  EXPECT_EQ(readBytes(page), "old");
   EXPECT_EQ(names(), std::vector<std::string>{"page.html"});
 }
 
 TEST_F(AtomicFileTest, WritePastTheFileSizeLimitFailsWithTheReasonAndLeavesNoFile) {
   const std::string page = file("page.html");
-  std::ofstream(page) << "old";
+  writeBytes(page, "old");
   std::signal(SIGXFSZ, SIG_IGN);
   rlimit previous{};
   ::getrlimit(RLIMIT_FSIZE, &previous);
@@ -162,7 +160,7 @@ TEST_F(AtomicFileTest, WritePastTheFileSizeLimitFailsWithTheReasonAndLeavesNoFil
   ::setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, SIG_DFL);
   EXPECT_EQ(error, "Cannot write file '" + page + "': File too large");
-  EXPECT_EQ(contents(page), "old");
+  EXPECT_EQ(readBytes(page), "old");
   EXPECT_EQ(names(), std::vector<std::string>{"page.html"});
 }
 

@@ -1,6 +1,6 @@
 #include "files/whole_file.h"
 #include "files/file_error.h"
-#include "scratch_folder.h"
+#include "test_files.h"
 #include "unprivileged.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,13 @@ namespace {
 
 using namespace std::string_literals;
 
-using WholeFileTest = ScratchFolderTest;
+class WholeFileTest : public testing::Test {
+ protected:
+  std::string file(const std::string& name) const { return temp.file(name); }
+
+  TempFolder temp;
+  const fs::path folder = temp.path();
+};
 
 /// The error reading path raised, with its errno.
 std::pair<std::string, int> readError(const std::string& path) {
@@ -33,7 +39,7 @@ std::pair<std::string, int> readError(const std::string& path) {
 TEST_F(WholeFileTest, EveryByteOfAFileOrAPipeComesBack) {
   std::string bytes = "a\0b\r\n\x80\xff"s;
   while (bytes.size() < 200000) bytes += bytes;
-  std::ofstream(file("unit1.pas"), std::ios::binary) << bytes;
+  writeBytes(file("unit1.pas"), bytes);
   EXPECT_EQ(readWholeFile(file("unit1.pas")), bytes);
 
   ASSERT_EQ(::mkfifo(file("pipe").c_str(), 0600), 0);
@@ -45,7 +51,7 @@ TEST_F(WholeFileTest, EveryByteOfAFileOrAPipeComesBack) {
 
 TEST_F(WholeFileTest, FailuresNameTheFileAndKeepTheReason) {
   fs::create_directories(folder / "folder.pas");
-  std::ofstream(file("plain")) << "x";
+  writeBytes(file("plain"), "x");
   const std::tuple<std::string, std::string, int> cases[] = {
       {file("missing.pas"), "No such file or directory", ENOENT},
       {file("plain/below.pas"), "Not a directory", ENOTDIR},
@@ -58,7 +64,7 @@ TEST_F(WholeFileTest, FailuresNameTheFileAndKeepTheReason) {
 TEST_F(WholeFileTest, FileItsUserMayNotReadIsAPermissionError) {
   fs::permissions(folder, fs::perms::all);
   const std::string secret = file("secret.pas");
-  std::ofstream(secret) << "x";
+  writeBytes(secret, "x");
   ::chmod(secret.c_str(), 0);
   const std::string outcome = runUnprivileged([&]() -> std::string {
     const auto [message, error] = readError(secret);
