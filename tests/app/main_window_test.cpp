@@ -511,6 +511,29 @@ class MainWindowTest : public QObject {
             std::string::npos);
   }
 
+  void preview_into_a_private_folder_others_may_use_is_refused() {
+    // A program folder others may write sends the preview to the runtime folder.
+    const QString programFolder = QApplication::applicationDirPath();
+    const QFile::Permissions before = QFile::permissions(programFolder);
+    QVERIFY(QFile::setPermissions(programFolder, before | QFile::WriteGroup));
+    window_.reset();
+    makeWindow();
+    QVERIFY(QFile::setPermissions(programFolder, before));
+    const QString folder = base_.filePath("runtime/tessaline");
+    QCOMPARE(QString::fromStdString(window_->previewFileName()), folder + "/TessalinePrev.html");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7777)));
+
+    const SeenBox seen = answered(QMessageBox::Ok, [&] { press(Qt::Key_F10); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, "Cannot write file '" + folder + "/TessalinePrev.html': its folder '" +
+                            folder +
+                            "' must be a real folder of this user that no one else may use.");
+    QVERIFY(opened_.isEmpty());
+    QVERIFY(!QFile::exists(folder + "/TessalinePrev.html"));
+    QVERIFY(QDir(folder).removeRecursively());
+  }
+
   void preview_works_after_settings_unreadable_at_start() {
     window_.reset();
     breakStore();
