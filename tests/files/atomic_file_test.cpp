@@ -147,6 +147,27 @@ TEST_F(AtomicFileTest, NothingButTheOldFileIsSeenBeforeCommitOrAfterAnAbandonedW
   EXPECT_EQ(names(), std::vector<std::string>{"page.html"});
 }
 
+TEST_F(AtomicFileTest, WithoutUnnamedFilesANamedTemporaryFileTakesTheTargetsPlace) {
+  if (::geteuid() != 0) GTEST_SKIP() << "hiding /proc needs root";
+  const std::string page = file("page.html");
+  writeBytes(page, "old");
+  ::chmod(page.c_str(), 0640);
+  const std::string outcome = runWithoutProc([&]() -> std::string {
+    {
+      AtomicFile abandoned(page);
+      abandoned.stream() << "lost";
+      if (names().size() != 2) return "no temporary name beside the page";
+    }
+    if (names() != std::vector<std::string>{"page.html"}) return "a temporary file was left";
+    writeAtomically(page, "new");
+    return names() == std::vector<std::string>{"page.html"} ? "" : "a temporary file was left";
+  });
+  EXPECT_EQ(outcome, "");
+  EXPECT_EQ(readBytes(page), "new");
+  EXPECT_EQ(fs::status(page).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST_F(AtomicFileTest, WritePastTheFileSizeLimitFailsWithTheReasonAndLeavesNoFile) {
   const std::string page = file("page.html");
   writeBytes(page, "old");

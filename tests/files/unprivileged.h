@@ -11,3 +11,7 @@ inline constexpr unsigned NobodyId = 65534;
 /// root, else in this process; what check returns: empty when everything
 /// held, else what went wrong.
 std::string runUnprivileged(const std::function<std::string()>& check);
+
+/// Runs check in a child process that sees an empty /proc, as a system
+/// without it; needs root (to make a mount namespace of its own).
+std::string runWithoutProc(const std::function<std::string()>& check);
