@@ -1,7 +1,5 @@
 #include "settings/key_tree_store.h"
 
-#include "settings/utf16_text.h"
-
 namespace {
 
 std::string treePath(const std::string& path) { return CurrentUserHive + path; }
@@ -42,12 +40,7 @@ std::string KeyTreeStore::readText(const std::string& name) {
   const RegValue* value = findOpenValue(name);
   if (value == nullptr) return {};
   if (value->type != RegSz && value->type != RegExpandSz) throw invalidDataType(name);
-  if (!tree_.holdsUtf16Text()) return value->data.substr(0, value->data.find('\0'));
-  // The text ends at the first zero character, not at a zero byte.
-  std::size_t end = 0;
-  while (end + 1 < value->data.size() && (value->data[end] != '\0' || value->data[end + 1] != '\0'))
-    end += 2;
-  return utf8FromUtf16Le(std::string_view(value->data).substr(0, end));
+  return regTextOf(value->data, tree_.holdsUtf16Text());
 }
 
 void KeyTreeStore::writeValue(const std::string& name, RegType type, std::string data) {
@@ -68,8 +61,7 @@ void KeyTreeStore::writeInteger(const std::string& name, std::int32_t value) {
 }
 
 void KeyTreeStore::writeText(const std::string& name, const std::string& value) {
-  using namespace std::string_literals;
-  writeValue(name, RegSz, tree_.holdsUtf16Text() ? utf16LeFromUtf8(value) + "\0\0"s : value + '\0');
+  writeValue(name, RegSz, regTextData(value, tree_.holdsUtf16Text()));
 }
 
 void KeyTreeStore::closeKey() noexcept { openPath_.reset(); }

@@ -66,12 +66,6 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && sameRegName(text.substr(0, prefix.size()), prefix);
 }
 
-/// The data bytes of a REG_SZ that holds text.
-std::string textData(std::string_view text, bool utf16) {
-  using namespace std::string_literals;
-  return utf16 ? utf16LeFromUtf8(text) + "\0\0"s : std::string(text) + '\0';
-}
-
 /// The form the header line names, or nothing.
 std::optional<RegFileForm::Header> headerOf(std::string_view line) {
   if (line == Regedit4Header) return RegFileForm::Header::Regedit4;
@@ -125,7 +119,7 @@ class LineParser {
   void valueData(RegValue& value) {
     if (!rest_.empty() && rest_.front() == '"') {
       value.type = RegSz;
-      value.data = textData(quotedText("the text"), utf16_);
+      value.data = regTextData(quotedText("the text"), utf16_);
       if (!trimmed(rest_).empty()) fail("unexpected characters after the closing quote");
     } else if (startsWithNoCase(rest_, "dword:")) {
       const auto number = hexNumber(trimmed(rest_.substr(6)), 8);

@@ -1,5 +1,7 @@
 #include "settings/reg_key_tree.h"
 
+#include "settings/utf16_text.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -30,6 +32,19 @@ std::uint32_t dwordNumber(std::string_view data) {
     number = number << 8 | static_cast<unsigned char>(*byte);
   }
   return number;
+}
+
+std::string regTextData(std::string_view text, bool utf16) {
+  if (!utf16) return std::string(text) + '\0';
+  return utf16LeFromUtf8(text) + std::string(2, '\0');
+}
+
+std::string regTextOf(std::string_view data, bool utf16) {
+  if (!utf16) return std::string(data.substr(0, data.find('\0')));
+  // The text ends at the first zero character, not at a zero byte.
+  std::size_t end = 0;
+  while (end + 1 < data.size() && (data[end] != '\0' || data[end + 1] != '\0')) end += 2;
+  return utf8FromUtf16Le(data.substr(0, end));
 }
 
 bool sameRegName(std::string_view a, std::string_view b) {

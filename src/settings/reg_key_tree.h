@@ -14,6 +14,12 @@ std::string dwordData(std::uint32_t number);
 /// The number held by four little-endian bytes.
 std::uint32_t dwordNumber(std::string_view data);
 
+/// The data of a string value holding text: the text and a zero, UTF-16LE
+/// with a two-byte zero when utf16 (see RegFileForm).
+std::string regTextData(std::string_view text, bool utf16);
+/// The text that string data holds, up to its first zero character.
+std::string regTextOf(std::string_view data, bool utf16);
+
 /// True when two key or value names are equal ignoring the case of A to Z.
 bool sameRegName(std::string_view a, std::string_view b);
 
