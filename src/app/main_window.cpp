@@ -2,6 +2,7 @@
 
 #include "app/about.h"
 #include "app/credits.h"
+#include "app/formatted_copy.h"
 #include "app/layout.h"
 #include "app/preview_location.h"
 #include "app/settings_dialog.h"
@@ -19,6 +20,7 @@
 #include "settings/get_tags.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -124,6 +126,8 @@ void MainWindow::createMenus() {
        &MainWindow::preview},
       {"&Output", "&Copy Output to Clipboard", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
        "CopyoutputtoClipboard1", &MainWindow::copyToClipboard},
+      {"&Output", "Copy &Formatted", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+       "CopyFormatted1", &MainWindow::copyFormatted},
       {"&Output", "&Convert / Refresh", QKeySequence(Qt::Key_F5), "Refresh1", &MainWindow::refresh},
       {"&Help", "&Online Help", QKeySequence(Qt::Key_F1), "Contents1", &MainWindow::showHelp},
       {"&Help", "&About", QKeySequence(), "About1", &MainWindow::showAbout},
@@ -277,5 +281,10 @@ void MainWindow::writePreviewAndOpen() {
 }
 
 void MainWindow::copyToClipboard() { edHTML_->copyLinesToClipboard(); }
+
+void MainWindow::copyFormatted() {
+  const BusyCursor busy;
+  QApplication::clipboard()->setMimeData(formattedCopy(context_.store, *edSource_));
+}
 
 void MainWindow::showHelp() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }

@@ -51,6 +51,9 @@ class MainWindow : public QMainWindow {
   void openSettings();
   void preview();
   void copyToClipboard();
+  /// Output > Copy Formatted: the source converted with inline styles, as
+  /// HTML and as plain text, on the clipboard.
+  void copyFormatted();
   void refresh();
   void showHelp();
   /// Help > About: a new About window each time, shown without blocking.
