@@ -14,6 +14,7 @@
 #include "gui/busy_cursor.h"
 #include "gui/display_text.h"
 #include "gui/error_box.h"
+#include "gui/file_drop.h"
 #include "gui/pane.h"
 #include "gui/pane_text.h"
 #include "output/page_writer.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
   setGeometry(229, 161, 696, 539);
   createControls();
   createMenus();
+  acceptFileDrops();
   initialize();
 }
 
@@ -151,6 +153,14 @@ void MainWindow::createMenus() {
   }
 }
 
+void MainWindow::acceptFileDrops() {
+  auto* drops = new FileDropOpener(
+      [this](const QString& fileName) { runCommand(this, [&] { openFile(fileName); }); }, this);
+  drops->watch(this);
+  drops->watch(edSource_->viewport());
+  drops->watch(edHTML_->viewport());
+}
+
 void MainWindow::initialize() {
   saver_.forgetOutputFileName();
   showCaption();
@@ -197,10 +207,13 @@ std::vector<std::string> MainWindow::convertLines(const std::vector<std::string>
 }
 
 void MainWindow::open() {
-  if (!openDialog_->execute()) return;
+  if (openDialog_->execute()) openFile(openDialog_->fileName());
+}
+
+void MainWindow::openFile(const QString& fileName) {
   saver_.forgetOutputFileName();
   showCaption();
-  loadSourceFile(fileNameBytes(openDialog_->fileName()));
+  loadSourceFile(fileNameBytes(fileName));
 }
 
 void MainWindow::loadSourceFile(const std::string& fileName) {

@@ -32,6 +32,8 @@ class MainWindow : public QMainWindow {
   /// Open's steps after the dialog: reads the file, converts it and fills
   /// both panes. On an error both panes keep what they held.
   void loadSourceFile(const std::string& fileName);
+  /// Open's steps for a file already chosen, by the dialog or by a drop.
+  void openFile(const QString& fileName);
 
   /// Keeps the settings dialog and About window active while they are open.
   ActivationKeeper& activationKeeper() const { return *keeper_; }
@@ -67,6 +69,8 @@ class MainWindow : public QMainWindow {
  private:
   void createControls();
   void createMenus();
+  /// A local file dropped on the window or either pane opens as with Open.
+  void acceptFileDrops();
   void initialize();
   void layOutPanes();
   void removePreviewFile();

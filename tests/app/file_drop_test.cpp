@@ -1,0 +1,169 @@
+#include "gui/pane.h"
+#include "message_box_answer.h"
+#include "test_window.h"
+#include "user_folders.h"
+
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QWindow>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+constexpr Qt::DropActions AnyAction = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+
+void writeBytes(const QString& path, const std::string& bytes) {
+  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+}
+
+/// Drags data over the middle of widget and drops it there, through the
+/// widget's window as the window system would; true when the drop was taken.
+bool dropOn(QWidget* widget, const QMimeData& data, Qt::DropActions actions = AnyAction) {
+  QWidget* top = widget->window();
+  const QPoint at = widget->mapTo(top, widget->rect().center());
+  QWindow* window = top->windowHandle();
+  QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &enter);
+  QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &move);
+  QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &drop);
+  return drop.isAccepted();
+}
+
+std::unique_ptr<QMimeData> urls(const QList<QUrl>& list) {
+  auto data = std::make_unique<QMimeData>();
+  data->setUrls(list);
+  return data;
+}
+
+}  // namespace
+
+class FileDropTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir base_;
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<TestWindow> test_;
+
+  Pane* pane(const char* name) const { return test_->window.findChild<Pane*>(name); }
+  QWidget* target(const QString& name) const {
+    if (name == "GroupBox1") return test_->window.findChild<QGroupBox*>(name);
+    return pane(qPrintable(name))->viewport();
+  }
+  QUrl file(const QString& name, const std::string& bytes) const {
+    writeBytes(dir_->filePath(name), bytes);
+    return QUrl::fromLocalFile(dir_->filePath(name));
+  }
+  std::vector<std::string> sourceLines() const { return pane("edSource")->lines(); }
+  /// What a pane outside the window makes of the same drop: what the source
+  /// pane did before it opened files.
+  static std::string plainPaneDrop(const QMimeData& data) {
+    Pane plain(QStringLiteral("plain"));
+    plain.show();
+    if (!QTest::qWaitForWindowExposed(&plain)) qWarning("the plain pane was not shown");
+    dropOn(plain.viewport(), data);
+    return std::string(plain.text());
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(base_.isValid());
+    QVERIFY(useUserFoldersIn(base_));
+  }
+
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    test_ = std::make_unique<TestWindow>();
+    QVERIFY(test_->show());
+  }
+
+  void cleanup() { test_.reset(); }
+
+  void dropped_file_opens_as_with_open_data() {
+    QTest::addColumn<QString>("over");
+    QTest::newRow("source pane") << "edSource";
+    QTest::newRow("html pane") << "edHTML";
+    QTest::newRow("the window around them") << "GroupBox1";
+  }
+  void dropped_file_opens_as_with_open() {
+    QFETCH(QString, over);
+    const QUrl dropped = file("a b.pas", "unit A;\n{ x }\n");
+    test_->open(file("c.pas", "begin end.").toLocalFile());
+    test_->dialogs.save.answers.push_back(DialogAnswer{dir_->filePath("c"), 2});
+    QTest::keyClick(&test_->window, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!test_->window.outputFileName().empty());
+
+    QVERIFY(dropOn(target(over), *urls({dropped})));
+    QTRY_COMPARE(sourceLines(), (std::vector<std::string>{"unit A;", "{ x }"}));
+    QVERIFY(test_->window.outputFileName().empty());
+    QVERIFY(test_->window.windowTitle().endsWith("Untitled Document"));
+    QVERIFY(std::string(pane("edHTML")->text()).find("<b>unit</b>") != std::string::npos);
+    QCOMPARE(test_->dialogs.open.shown, 1);
+  }
+
+  void of_several_files_the_first_opens() {
+    const QUrl folder = QUrl::fromLocalFile(dir_->path());
+    const QUrl remote("https://example.org/remote.pas");
+    const QUrl first = file("first.pas", "first");
+    const QUrl second = file("second.pas", "second");
+    QVERIFY(dropOn(pane("edSource")->viewport(), *urls({folder, remote, first, second})));
+    QTRY_COMPARE(sourceLines(), std::vector<std::string>{"first"});
+  }
+
+  // A file manager offers an address as text too, which a pane takes.
+  void other_drops_on_the_source_pane_do_what_they_did_data() {
+    QTest::addColumn<QList<QUrl>>("dropped");
+    QTest::addColumn<QString>("text");
+    const QUrl folder = QUrl::fromLocalFile(QDir::tempPath());
+    const QUrl remote("https://example.org/a.pas");
+    QTest::newRow("plain text") << QList<QUrl>() << "x := 1;";
+    QTest::newRow("folder") << QList<QUrl>{folder} << folder.toString();
+    QTest::newRow("remote address") << QList<QUrl>{remote} << remote.toString();
+  }
+  void other_drops_on_the_source_pane_do_what_they_did() {
+    QFETCH(QList<QUrl>, dropped);
+    QFETCH(QString, text);
+    QMimeData data;
+    if (!dropped.isEmpty()) data.setUrls(dropped);
+    data.setText(text);
+    const std::string before = plainPaneDrop(data);
+    if (dropped.isEmpty()) QVERIFY(!before.empty());
+    dropOn(pane("edSource")->viewport(), data);
+    QCOMPARE(std::string(pane("edSource")->text()), before);
+    QCOMPARE(test_->dialogs.open.shown, 0);
+  }
+
+  void dropped_file_never_becomes_text() {
+    auto data = urls({file("a.pas", "begin end.")});
+    data->setText(data->urls().value(0).toLocalFile());
+    // Offered to be moved only, the file is turned down rather than taken,
+    // which would let the program it came from delete it.
+    QVERIFY(!dropOn(pane("edSource")->viewport(), *data, Qt::MoveAction));
+    QCoreApplication::processEvents();
+    QCOMPARE(std::string(pane("edSource")->text()), std::string());
+    QVERIFY(dropOn(pane("edSource")->viewport(), *data));
+    QTRY_COMPARE(sourceLines(), std::vector<std::string>{"begin end."});
+  }
+
+  void missing_file_is_reported_as_open_reports_it() {
+    writeBytes(dir_->filePath("kept.pas"), "kept");
+    test_->open(dir_->filePath("kept.pas"));
+    SeenBox seen;
+    answerNextBox(QMessageBox::Ok, seen);
+    QVERIFY(dropOn(pane("edHTML")->viewport(),
+                   *urls({QUrl::fromLocalFile(dir_->filePath("gone.pas"))})));
+    QVERIFY(QTest::qWaitFor([&seen] { return seen.shown; }));
+    QCOMPARE(seen.text,
+             "Cannot read file '" + dir_->filePath("gone.pas") + "': No such file or directory.");
+    QCOMPARE(sourceLines(), std::vector<std::string>{"kept"});
+  }
+};
+
+QTEST_MAIN(FileDropTest)
+#include "file_drop_test.moc"
