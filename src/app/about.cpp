@@ -6,8 +6,8 @@
 #include <QShowEvent>
 
 #include "app/art.h"
-#include "app/credits.h"
 #include "gui/activation_keeper.h"
+#include "gui/fixed_texts.h"
 #include "gui/link_label.h"
 #include "gui/window_parts.h"
 
@@ -27,7 +27,7 @@ AboutWindow::AboutWindow(ActivationKeeper& keeper, UrlOpener openUrl, QWidget* p
       openUrl_(std::move(openUrl)) {
   setObjectName(QStringLiteral("TForm4"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("About Tessaline"));
+  setWindowTitle(kAboutCaption);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);

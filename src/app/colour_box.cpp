@@ -20,12 +20,10 @@ class UpperCaseValidator : public QValidator {
   }
 };
 
-constexpr int ColourTextLength = 6;
-
 }  // namespace
 
 ColourBox::ColourBox(QWidget* parent) : TextBox(parent) {
-  setMaxLength(ColourTextLength);
+  setMaxLength(static_cast<int>(ColourTextLength));
   setValidator(new UpperCaseValidator(this));
 }
 

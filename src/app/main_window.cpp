@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/about.h"
-#include "app/credits.h"
 #include "app/formatted_copy.h"
 #include "app/layout.h"
 #include "app/preview_location.h"
@@ -15,6 +14,7 @@
 #include "gui/display_text.h"
 #include "gui/error_box.h"
 #include "gui/file_drop.h"
+#include "gui/fixed_texts.h"
 #include "gui/pane.h"
 #include "gui/pane_text.h"
 #include "output/page_writer.h"
@@ -78,9 +78,8 @@ FileDialogOptions openDialogOptions() {
 }
 
 QString mainCaption(const std::string& outputFileName) {
-  const QString prefix = QStringLiteral("Korvane Software - Tessaline v1.0  |  ");
-  return prefix + (outputFileName.empty() ? QStringLiteral("Untitled Document")
-                                          : displayFileName(outputFileName));
+  return kMainCaptionPrefix +
+         (outputFileName.empty() ? QString(kUntitledDocument) : displayFileName(outputFileName));
 }
 
 MainWindow::MainWindow(AppContext& context, QWidget* parent)

@@ -1,6 +1,7 @@
 #include "app/page_saver.h"
 
 #include "gui/display_text.h"
+#include "gui/fixed_texts.h"
 #include "output/file_name_rules.h"
 #include "output/page_writer.h"
 
@@ -10,9 +11,8 @@
 namespace {
 
 bool confirmReplace(QWidget* owner, const std::string& fileName) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Tessaline"),
-                  displayFileName(fileNamePart(fileName)) +
-                      QStringLiteral(" already exists.\nDo you want to replace it?"),
+  QMessageBox box(QMessageBox::Question, kProgramName,
+                  displayFileName(fileNamePart(fileName)) + kReplaceQuestion,
                   QMessageBox::Yes | QMessageBox::No, owner);
   box.setObjectName(QStringLiteral("ReplaceQuestion"));
   box.setTextFormat(Qt::PlainText);

@@ -10,6 +10,7 @@
 #include "gui/display_text.h"
 #include "gui/error_box.h"
 #include "gui/file_dialog.h"
+#include "gui/fixed_texts.h"
 #include "gui/window_parts.h"
 #include "settings/colour_text.h"
 #include "settings/settings_io.h"
@@ -27,7 +28,6 @@
 namespace {
 
 constexpr QSize ClientSize(480, 370);
-constexpr int ColourTextLength = 6;
 
 FileDialogOptions styleSheetDialogOptions() {
   return {FileDialogOptions::Kind::Open,
@@ -64,7 +64,7 @@ SettingsDialog::SettingsDialog(AppContext& context, ActivationKeeper& keeper,
       styleSheetDialog_(context_.fileDialogs(this, styleSheetDialogOptions())),
       clickDropper_(new ClickDropper(this)) {
   setObjectName(QStringLiteral("TForm2"));
-  setWindowTitle(QStringLiteral("File Settings"));
+  setWindowTitle(kSettingsCaption);
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ClientSize);
   connectHandlers();
@@ -362,7 +362,7 @@ void SettingsDialog::showDialogState(const DialogSettingsState& state) {
 }
 
 void SettingsDialog::showRejection(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::Critical, kErrorTitle, message, QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
   box.exec();
   activateWindow();

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "app/art.h"
-#include "app/credits.h"
+#include "gui/fixed_texts.h"
 #include "gui/window_parts.h"
 
 namespace {

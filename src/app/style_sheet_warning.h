@@ -4,9 +4,6 @@
 
 class QWidget;
 
-/// The preview's warning text; its line breaks are LF CR pairs.
-extern const char* const StyleSheetWarningText;
-
 /// True in style-sheet mode when no style sheet is chosen: StyleSheet empty
 /// or a single space.
 bool needsStyleSheetWarning(const TagSet& tags);

@@ -1,6 +1,7 @@
 #include "gui/error_box.h"
 
 #include "gui/display_text.h"
+#include "gui/fixed_texts.h"
 
 #include <QMessageBox>
 
@@ -10,8 +11,8 @@ QString errorBoxText(const QString& message) {
 }
 
 void showErrorBox(QWidget* parent, const std::exception& error) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessaline"),
-                  errorBoxText(displayText(error.what())), QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Critical, kProgramName, errorBoxText(displayText(error.what())),
+                  QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }

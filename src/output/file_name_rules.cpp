@@ -4,18 +4,9 @@
 
 #include <string_view>
 
-namespace {
-
-bool endsWith(const std::string& text, std::string_view suffix) {
-  return text.size() >= suffix.size() &&
-         text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-}  // namespace
-
 std::string applyExtensionRule(const std::string& fileName, int selectedFilter) {
   for (std::string_view page : {".html", ".htm", ".shtml"})
-    if (endsWith(fileName, page)) return fileName;
+    if (fileName.ends_with(page)) return fileName;
   switch (selectedFilter) {
     case HtmlFilter:
       return fileName + ".html";

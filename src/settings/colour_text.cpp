@@ -1,21 +1,11 @@
 #include "settings/colour_text.h"
 
-#include <cstddef>
+#include <charconv>
 
 namespace {
 
-constexpr std::size_t ColourTextLength = 6;
-
-/// The value of one hexadecimal digit of either case, or -1.
-int hexDigitValue(char digit) {
-  if (digit >= '0' && digit <= '9') return digit - '0';
-  if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
-  if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
-  return -1;
-}
-
 bool isUpperHexDigit(char digit) {
-  return !(digit >= 'a' && digit <= 'f') && hexDigitValue(digit) >= 0;
+  return (digit >= '0' && digit <= '9') || (digit >= 'A' && digit <= 'F');
 }
 
 /// The characters of a UTF-8 text: every byte but the continuation bytes.
@@ -49,13 +39,13 @@ std::string hexRejectionMessage(HexVerdict verdict) {
 
 std::optional<ColourParts> colourParts(const std::string& rrggbb) {
   if (rrggbb.size() != ColourTextLength) return std::nullopt;
-  int values[ColourTextLength];
-  for (std::size_t i = 0; i < ColourTextLength; ++i) {
-    values[i] = hexDigitValue(rrggbb[i]);
-    if (values[i] < 0) return std::nullopt;
+  unsigned char parts[3];
+  for (std::size_t i = 0; i < 3; ++i) {
+    const char* first = rrggbb.data() + 2 * i;
+    const auto [end, error] = std::from_chars(first, first + 2, parts[i], 16);
+    if (error != std::errc() || end != first + 2) return std::nullopt;
   }
-  return ColourParts{values[0] * 16 + values[1], values[2] * 16 + values[3],
-                     values[4] * 16 + values[5]};
+  return ColourParts{parts[0], parts[1], parts[2]};
 }
 
 std::string upperCasedAscii(std::string text) {

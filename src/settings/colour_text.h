@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+
+/// The characters of a colour text, RRGGBB.
+inline constexpr std::size_t ColourTextLength = 6;
 
 /// Why a colour box's text was turned down, if it was.
 enum class HexVerdict { Accepted, TooShort, NotHexadecimal };

@@ -1,38 +1,50 @@
 #include "settings/get_tags.h"
 
 #include "engine/escaped_text.h"
+#include "settings/settings_io.h"
 #include "settings/settings_keys.h"
 #include "settings/tag_pair.h"
 
 namespace {
 
-constexpr std::int32_t BuiltInTabSize = 2;
-
-void useBuiltInTags(TagSet& tags) {
-  const std::string navy = "<font color=\"000080\">";
-  tags.ReservedOpen = "<b>";
-  tags.ReservedClose = "</b>";
-  tags.CommentOpen = navy + "<i>";
-  tags.CommentClose = "</i></font>";
-  tags.NumberOpen = navy;
-  tags.NumberClose = "</font>";
-  tags.StringsOpen = navy;
-  tags.StringsClose = "</font>";
-}
-
 // A stored colour or class name is escaped where it meets the markup, so
 // that a hand-edited value cannot break the page; it is compared unescaped.
+void wrapColour(TagPair pair, const std::string& color, const std::string& defaultColor) {
+  if (color != defaultColor) {
+    pair.wrap("<font color=\"" + escapeHtmlAttribute(color) + "\">", "</font>");
+  }
+}
+
+/// The in-code flags in the order they nest inside the colour.
+struct InCodeFlag {
+  const char* name;
+  bool ClassAttributes::*held;
+  const char* open;
+  const char* close;
+};
+constexpr InCodeFlag InCodeFlags[] = {{"Bold", &ClassAttributes::Bold, "<b>", "</b>"},
+                                      {"Italic", &ClassAttributes::Italic, "<i>", "</i>"},
+                                      {"Underlined", &ClassAttributes::Underlined, "<u>", "</u>"}};
+
+/// The classic scheme, for a store that holds no settings yet.
+void useBuiltInTags(TagSet& tags) {
+  for (const auto tokenClass : TokenClasses) {
+    const ClassAttributes& classic = ClassicSettings[static_cast<int>(tokenClass)];
+    wrapColour(pairOf(tags, tokenClass), classic.Color, ClassicDefaultColor);
+    for (const InCodeFlag& flag : InCodeFlags)
+      if (classic.*flag.held) pairOf(tags, tokenClass).wrap(flag.open, flag.close);
+  }
+}
+
+// Each piece goes on as soon as its value is read, so a read that fails
+// leaves the pieces before it in place.
 void addInCodePieces(SettingsStore& store, TagSet& tags) {
   for (const auto tokenClass : TokenClasses) {
     OpenedKey key(store, inCodeKeyPath(tokenClass));
     if (!key) continue;
-    auto pair = pairOf(tags, tokenClass);
-    if (const auto color = store.readText("Color"); color != tags.DefaultColor) {
-      pair.wrap("<font color=\"" + escapeHtmlAttribute(color) + "\">", "</font>");
-    }
-    if (store.readFlag("Bold")) pair.wrap("<b>", "</b>");
-    if (store.readFlag("Italic")) pair.wrap("<i>", "</i>");
-    if (store.readFlag("Underlined")) pair.wrap("<u>", "</u>");
+    wrapColour(pairOf(tags, tokenClass), store.readText("Color"), tags.DefaultColor);
+    for (const InCodeFlag& flag : InCodeFlags)
+      if (store.readFlag(flag.name)) pairOf(tags, tokenClass).wrap(flag.open, flag.close);
   }
 }
 
@@ -62,7 +74,7 @@ void GetTags(SettingsStore& store, TagSet& tags) {
   } else {
     useBuiltInTags(tags);
     tags.Incode = true;
-    tags.TabSize = BuiltInTabSize;
+    tags.TabSize = ClassicTabSize;
   }
   if (tags.Incode) {
     addInCodePieces(store, tags);

@@ -35,25 +35,23 @@ std::string inlineStyle(const ClassAttributes& attributes, const std::string& de
 }
 
 TagSet GetInlineStyleTags(SettingsStore& store) {
-  // The first-run defaults are the scheme the built-in tag set encodes.
-  HeldSettings scheme;
-  DialogSettingsState state;
-  if (OpenedKey key(store, SettingsKey); key) {
-    scheme.DefaultColor = store.readText("DefaultColor");
-    state.TabSize = store.readInteger("TabSize");
-  } else {
-    applyFirstRunDefaults(scheme, state);
-  }
   TagSet tags;
   tags.Incode = true;
-  tags.DefaultColor = scheme.DefaultColor;
-  tags.TabSize = state.TabSize;
+  std::array<ClassAttributes, TokenClassCount> classes{};
+  if (OpenedKey key(store, SettingsKey); key) {
+    tags.DefaultColor = store.readText("DefaultColor");
+    tags.TabSize = store.readInteger("TabSize");
+  } else {
+    classes = ClassicSettings;
+    tags.DefaultColor = ClassicDefaultColor;
+    tags.TabSize = ClassicTabSize;
+  }
   for (const auto tokenClass : TokenClasses) {
-    auto& attributes = scheme.Classes[static_cast<int>(tokenClass)];
+    auto& attributes = classes[static_cast<int>(tokenClass)];
     if (OpenedKey key(store, inCodeKeyPath(tokenClass)); key) {
       attributes = readInCodeAttributes(store);
     }
-    if (const std::string style = inlineStyle(attributes, scheme.DefaultColor); !style.empty()) {
+    if (const std::string style = inlineStyle(attributes, tags.DefaultColor); !style.empty()) {
       pairOf(tags, tokenClass).wrap("<span style=\"" + style + "\">", "</span>");
     }
   }

@@ -1,5 +1,6 @@
 #include "settings/settings_io.h"
 
+#include "settings/colour_text.h"
 #include "settings/settings_keys.h"
 
 // Bold, Italic, Underlined, Color; the classic scheme names no style class.
@@ -11,10 +12,6 @@ const std::array<ClassAttributes, TokenClassCount> ClassicSettings = {{
 }};
 
 namespace {
-
-constexpr std::size_t ColorLength = 6;
-constexpr const char* FirstRunDefaultColor = "000000";
-constexpr std::int32_t FirstRunTabSize = 2;
 
 ClassAttributes& attributesOf(HeldSettings& held, TokenClass tokenClass) {
   return held.Classes[static_cast<int>(tokenClass)];
@@ -34,7 +31,7 @@ bool LoadFromRegistry(SettingsStore& store, HeldSettings& held, DialogSettingsSt
       attributes.Bold = store.readFlag("Bold");
       attributes.Italic = store.readFlag("Italic");
       attributes.Underlined = store.readFlag("Underlined");
-      attributes.Color = store.readText("Color").substr(0, ColorLength);
+      attributes.Color = store.readText("Color").substr(0, ColourTextLength);
       found = true;
     }
   }
@@ -65,8 +62,8 @@ void applyFirstRunDefaults(HeldSettings& held, DialogSettingsState& state) {
     attributes.Color = classic.Color;
   }
   state.Mode = FormattingMode::InCode;
-  state.TabSize = FirstRunTabSize;
-  held.DefaultColor = FirstRunDefaultColor;
+  state.TabSize = ClassicTabSize;
+  held.DefaultColor = ClassicDefaultColor;
 }
 
 void WriteToRegistry(SettingsStore& store, const HeldSettings& held,

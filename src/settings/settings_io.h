@@ -5,6 +5,10 @@
 
 /// The classic in-code scheme: first-run default and "Use Classic Settings".
 extern const std::array<ClassAttributes, TokenClassCount> ClassicSettings;
+/// The classic scheme's default colour: no colour tag where a class has it.
+inline constexpr const char* ClassicDefaultColor = "000000";
+/// The classic scheme's tab size.
+inline constexpr std::int32_t ClassicTabSize = 2;
 
 /// Fills held and the dialog's state from the store; true when at least one
 /// of the six keys existed. A key that does not open leaves what it would

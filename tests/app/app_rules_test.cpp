@@ -1,5 +1,6 @@
 #include "app/layout.h"
 #include "app/preview_location.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -58,13 +59,6 @@ TEST(preview_location, program_folder_only_when_own_then_runtime_then_cache) {
 
 class own_folder : public testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/tessaline-own-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(root_); }
-
   std::string folder(const char* name, mode_t mode) {
     const std::string path = root_ + "/" + name;
     EXPECT_EQ(mkdir(path.c_str(), mode), 0);
@@ -72,7 +66,8 @@ class own_folder : public testing::Test {
     return path;
   }
 
-  std::string root_;
+  TempFolder temp_;
+  const std::string root_ = temp_.path().string();
 };
 
 TEST_F(own_folder, only_a_real_folder_of_the_user_that_no_one_else_may_write) {

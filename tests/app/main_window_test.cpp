@@ -12,6 +12,7 @@
 #include "settings/get_tags.h"
 #include "settings/memory_store.h"
 #include "settings/settings_io.h"
+#include "test_files.h"
 #include "user_folders.h"
 
 #include <QAction>
@@ -29,15 +30,10 @@
 
 namespace {
 
-std::string readBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+std::string readBytes(const QString& path) { return ::readBytes(path.toStdString()); }
 
 void writeBytes(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+  ::writeBytes(path.toStdString(), bytes);
 }
 
 /// A store that notes the cursor the program shows each time it is read.

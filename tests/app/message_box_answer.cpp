@@ -2,22 +2,44 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QTimer>
+
+namespace {
+
+/// The message box waiting for an answer, if one is up.
+QMessageBox* openBox() {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  return box != nullptr && box->isVisible() ? box : nullptr;
+}
+
+/// Records what box shows, then clicks its button.
+SeenBox answer(QMessageBox& box, QMessageBox::StandardButton button) {
+  SeenBox seen;
+  seen.shown = true;
+  seen.title = box.windowTitle();
+  seen.text = box.text();
+  seen.icon = box.icon();
+  seen.format = box.textFormat();
+  seen.buttons = box.standardButtons();
+  seen.defaultButton = box.standardButton(box.defaultButton());
+  box.button(button)->click();
+  return seen;
+}
+
+}  // namespace
 
 void answerNextBox(QMessageBox::StandardButton button, SeenBox& seen) {
   QTimer::singleShot(10, [button, &seen] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) {
+    if (QMessageBox* box = openBox()) {
+      seen = answer(*box, button);
+    } else {
       answerNextBox(button, seen);
-      return;
     }
-    seen.shown = true;
-    seen.title = box->windowTitle();
-    seen.text = box->text();
-    seen.icon = box->icon();
-    seen.format = box->textFormat();
-    seen.buttons = box->standardButtons();
-    seen.defaultButton = box->standardButton(box->defaultButton());
-    box->button(button)->click();
   });
+}
+
+MessageAnswerer::MessageAnswerer() {
+  connect(&poll_, &QTimer::timeout, this, [this] {
+    if (QMessageBox* box = openBox()) shown.append(answer(*box, QMessageBox::Ok));
+  });
+  poll_.start(10);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
+#include <QObject>
 #include <QString>
+#include <QTimer>
 
 /// What a message box showed before the test answered it.
 struct SeenBox {
@@ -17,3 +20,14 @@ struct SeenBox {
 /// Answers the next message box that comes up with button and records it in
 /// seen, which must outlive the box.
 void answerNextBox(QMessageBox::StandardButton button, SeenBox& seen);
+
+/// Answers every message box with OK while it lives, keeping what each said.
+class MessageAnswerer : public QObject {
+ public:
+  MessageAnswerer();
+
+  QList<SeenBox> shown;
+
+ private:
+  QTimer poll_;
+};

@@ -2,6 +2,7 @@
 #include "app/app_context.h"
 #include "engine/converter.h"
 #include "gui/activation_keeper.h"
+#include "message_box_answer.h"
 #include "settings/get_tags.h"
 #include "settings/key_tree_store.h"
 #include "settings/memory_store.h"
@@ -9,6 +10,7 @@
 #include "settings/reg_file_store.h"
 #include "settings/settings_io.h"
 #include "settings/settings_keys.h"
+#include "test_files.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -29,35 +31,6 @@
 #include <optional>
 
 namespace {
-
-/// What one message box said.
-struct ShownMessage {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon;
-  Qt::TextFormat format;
-};
-
-/// Answers every message box with OK, keeping what it said.
-class MessageAnswerer : public QObject {
- public:
-  MessageAnswerer() {
-    connect(&poll_, &QTimer::timeout, this, &MessageAnswerer::answer);
-    poll_.start(10);
-  }
-
-  QList<ShownMessage> shown;
-
- private:
-  void answer() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) return;
-    shown.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
-    box->button(QMessageBox::Ok)->click();
-  }
-
-  QTimer poll_;
-};
 
 /// A file dialog that returns the test's answer: a file name, or nothing for
 /// a cancelled dialog.
@@ -244,10 +217,7 @@ void SettingsDialogTest::clickRow(int row) {
                     list->visualItemRect(list->item(row)).center());
 }
 
-std::string SettingsDialogTest::storedFile() const {
-  QFile file(QString::fromStdString(storePath_));
-  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
+std::string SettingsDialogTest::storedFile() const { return readBytes(storePath_); }
 
 std::map<std::pair<std::string, std::string>, std::string> SettingsDialogTest::storedValues()
     const {
@@ -475,7 +445,7 @@ void SettingsDialogTest::colourChecks() {
     return;
   }
   QCOMPARE(messages_->shown.size(), 1);
-  const ShownMessage& shown = messages_->shown.front();
+  const SeenBox& shown = messages_->shown.front();
   QCOMPARE(shown.title, QStringLiteral("Error"));
   QCOMPARE(shown.text, message);
   QCOMPARE(shown.icon, QMessageBox::Critical);

@@ -20,26 +20,15 @@ std::string shellQuoted(const std::string& text) {
 
 }  // namespace
 
-CliSandbox::CliSandbox() {
-  static std::atomic<int> count{0};
-  folder_ = fs::temp_directory_path() /
-            ("tessaline-cli-" + std::to_string(::getpid()) + "-" + std::to_string(count++));
-  fs::remove_all(folder_);
+CliSandbox::CliSandbox() : folder_(temp_.path()) {
   fs::create_directories(folder_ / ".no-settings");
 }
 
-CliSandbox::~CliSandbox() { fs::remove_all(folder_); }
-
 void CliSandbox::write(const std::string& relativePath, const std::string& bytes) const {
-  const fs::path file = folder_ / relativePath;
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
+  writeBytes(folder_ / relativePath, bytes);
 }
 
-std::string CliSandbox::read(const fs::path& path) const {
-  std::ifstream in(folder_ / path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+std::string CliSandbox::read(const fs::path& path) const { return readBytes(folder_ / path); }
 
 CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& stdinFile) const {
   std::string command = "cd " + shellQuoted(folder_.string()) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "test_files.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,7 +18,6 @@ struct CliRun {
 class CliSandbox {
  public:
   CliSandbox();
-  ~CliSandbox();
 
   const std::filesystem::path& folder() const { return folder_; }
   /// Writes bytes to a file below the folder, making its folders.
@@ -28,5 +29,6 @@ class CliSandbox {
   CliRun run(const std::vector<std::string>& args, const std::string& stdinFile = "") const;
 
  private:
-  std::filesystem::path folder_;
+  TempFolder temp_;
+  const std::filesystem::path& folder_;
 };

@@ -24,7 +24,7 @@ bool isLetterOrDigit(char c) { return isLetter(c) || isDigit(c); }
 
 char upperCase(char c) { return 'a' <= c && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-/// Positions count from 1 here, as the literal algorithms count them.
+/// Positions count from 1 here, as Pascal strings count them.
 using Positions = std::vector<int>;
 
 char at(const std::string& text, int pos) { return text[static_cast<std::size_t>(pos - 1)]; }
@@ -137,7 +137,8 @@ std::string TagNumbers(std::string segment, const std::string& open, const std::
       shift(positions, length(open), [s](int p) { return p > s; });
       k += length(open);
       insertAt(segment, k, close);
-      // Mended: a span that starts where NumberClose goes moves behind it.
+      // A span that starts where NumberClose goes moves behind it, so the
+      // markup nests.
       shift(positions, length(close), [k](int p) { return p >= k; });
       // The character that ended the run is not looked at again.
       k += length(close) + 1;
@@ -253,7 +254,8 @@ class Scanner {
     parens_.clear();
     lineComment_.clear();
     current_.clear();
-    // Mended: the line's first segment continues a brace comment as well.
+    // A comment still open from the line before is the line's first segment,
+    // whether it began with a brace or a parenthesis-star.
     LineBeganInBraceComment = InBraceComment;
     if (InBraceComment) {
       kinds_.push_back(BraceComment);
@@ -268,11 +270,13 @@ class Scanner {
 
   void scanCharacter(const std::string& line, int& k) {
     const bool last = k == length(line);
-    // 1. brace opening
+    // Each character passes these steps in order: a brace comment opening,
+    // its body, a parenthesis-star comment opening, its body, its closing,
+    // a string literal, a line comment opening, its body, code opening, code
+    // body. The order matters: a closing step can hand the character on.
     if (at(line, k) == '{' && !tokenOpen()) {
       openToken(InBraceComment, BraceComment);
     }
-    // 2. brace body
     if (InBraceComment) {
       current_ += at(line, k);
       if (at(line, k) == '}') {
@@ -281,16 +285,14 @@ class Scanner {
         braces_.push_back(current_);
       }
     }
-    // 3. parenthesis-star opening
     if (!last && at(line, k) == '(' && at(line, k + 1) == '*' && !tokenOpen()) {
       openToken(InParenComment, ParenComment);
     }
-    // 4. parenthesis-star body
     const bool closesParen = !last && at(line, k) == '*' && at(line, k + 1) == ')';
     if (InParenComment && !closesParen) {
       current_ += at(line, k);
     }
-    // 5. parenthesis-star closing
+    // "*)" is consumed whole, so its ")" opens nothing after it.
     if (closesParen && InParenComment) {
       InParenComment = false;
       JustClosed = true;
@@ -298,7 +300,6 @@ class Scanner {
       parens_.push_back(current_);
       ++k;
     }
-    // 6. string literal
     const char c = at(line, k);
     if (c == '\'' && !tokenOpen()) {
       openToken(InString, StringLiteral);
@@ -311,21 +312,18 @@ class Scanner {
         strings_.push_back(current_);
       }
     }
-    // 7. line-comment opening
     if (at(line, k) == '/' && k < length(line) && at(line, k + 1) == '/' && !tokenOpen()) {
       openToken(InLineComment, LineComment);
     }
-    // 8. line-comment body
     if (InLineComment) {
       lineComment_ += at(line, k);
     }
-    // 9. code opening
+    // Code resumes only on the character after a comment or string closed.
     if (!tokenOpen() && !InCode && !JustClosed) {
       InCode = true;
       current_.clear();
       kinds_.push_back(Code);
     }
-    // 10. code body
     if (InCode) {
       current_ += at(line, k);
     }
@@ -369,7 +367,8 @@ class Scanner {
     for (std::size_t i = 0; i < braces_.size(); ++i) {
       braces_[i] = wrapBrace(braces_[i], i == 0 && LineBeganInBraceComment);
     }
-    // Mended: LineBeganInParenComment guards the continuation segment only.
+    // Only the first segment of a line can continue a comment; a later
+    // parenthesis-star comment on the same line opens its own markup.
     for (std::size_t i = 0; i < parens_.size(); ++i) {
       parens_[i] = wrapParen(parens_[i], i == 0 && LineBeganInParenComment);
     }

@@ -1,6 +1,7 @@
 #include "output/page_writer.h"
 
 #include "files/atomic_file.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -86,32 +87,19 @@ TEST(PageWriterTest, StreamsRowByRow) {
 
 class SaveOutputTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("tessaline-save-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  static std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-
   std::size_t entries() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(temp.path()), {}));
   }
 
-  fs::path folder;
+  TempFolder temp;
+  const fs::path& folder = temp.path();
 };
 
 TEST_F(SaveOutputTest, WritesThePageAndReplacesAnOldOne) {
   const fs::path page = folder / "unit1.html";
   std::ofstream(page) << "an older and much longer page than the new one";
   SaveOutput(page, "unit1", inCode(), {"a", "b"});
-  EXPECT_EQ(contents(page), pageText("unit1", inCode(), {"a", "b"}));
+  EXPECT_EQ(readBytes(page), pageText("unit1", inCode(), {"a", "b"}));
   EXPECT_EQ(entries(), 1u) << "no temporary file is left";
 }
 
@@ -136,7 +124,7 @@ TEST_F(SaveOutputTest, RowsAndBlocksOfAnySizeLandInOrder) {
   file.commit();
   std::vector<std::string> twice = lines;
   twice.insert(twice.end(), lines.begin(), lines.end());
-  EXPECT_EQ(contents(page), pageText("big", inCode(), twice));
+  EXPECT_EQ(readBytes(page), pageText("big", inCode(), twice));
 }
 
 TEST_F(SaveOutputTest, KeepsThePermissionsOfThePageItReplaces) {

@@ -1,6 +1,6 @@
 #include "settings/reg_file_store.h"
 #include "settings/settings_io.h"
-#include "temp_folder.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
