@@ -1,5 +1,6 @@
 #include "app/formatted_copy.h"
 
+#include "gui/code_page.h"
 #include "gui/pane.h"
 #include "gui/pane_text.h"
 #include "output/html_fragment.h"
@@ -7,22 +8,16 @@
 
 #include <QMimeData>
 
-namespace {
-
-QString unicodeOf(const std::string& bytes, bool utf8) {
-  const auto size = static_cast<qsizetype>(bytes.size());
-  return utf8 ? QString::fromUtf8(bytes.data(), size) : QString::fromLatin1(bytes.data(), size);
-}
-
-}  // namespace
-
 QMimeData* formattedCopy(SettingsStore& store, const Pane& source) {
   const std::vector<std::string> lines = source.lines();
   const std::string html = htmlFragment(lines, GetInlineStyleTags(store));
   std::string plain = joinPaneLines(lines);
   if (!plain.empty()) plain.pop_back();
+  // The engine passes every byte it does not test, so the whole fragment is
+  // in the pane's code page, whose characters the clipboard takes.
+  const CodePage page = source.isUtf8() ? CodePage::Utf8 : CodePage::Windows1252;
   auto* data = new QMimeData;
-  data->setHtml(unicodeOf(html, source.isUtf8()));
-  data->setText(unicodeOf(plain, source.isUtf8()));
+  data->setHtml(decodeText(html, page));
+  data->setText(decodeText(plain, page));
   return data;
 }

@@ -1,51 +1,40 @@
 #include "gui/pane.h"
 #include "message_box_answer.h"
 #include "settings/settings_io.h"
-#include "test_window.h"
-#include "user_folders.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
-#include <QTemporaryDir>
+#include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <fstream>
-#include <memory>
 
 namespace {
 
-void writeBytes(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
-
-/// The look of text at one position of a document, as its consumer shows it.
-QTextCharFormat formatAt(const QTextDocument& document, const QString& text) {
+/// The look of the first character of text in a document, as its consumer
+/// shows it (a cursor takes the format of the character before it).
+QTextCharFormat formatAt(QTextDocument& document, const QString& text) {
   const int at = document.toPlainText().indexOf(text);
   if (at < 0) qWarning("not in the document: %s", qPrintable(text));
-  QTextCursor cursor(const_cast<QTextDocument*>(&document));
+  QTextCursor cursor(&document);
   cursor.setPosition(at + 1);
   return cursor.charFormat();
 }
 
 }  // namespace
 
-class CopyFormattedTest : public QObject {
+class CopyFormattedTest : public WindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir base_;
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<TestWindow> test_;
-
-  Pane* pane(const char* name) const { return test_->window.findChild<Pane*>(name); }
   void copyFormatted() {
-    QTest::keyClick(&test_->window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   }
   /// Settings as the dialog would store them: style-sheet mode, tab size 4,
-  /// green italic comments, bold black reserved words on a black default.
+  /// green italic comments, the rest classic.
   void storeGreenComments() {
     HeldSettings held;
     DialogSettingsState state;
@@ -53,25 +42,13 @@ class CopyFormattedTest : public QObject {
     held.Classes[static_cast<int>(TokenClass::Comment)] = {false, true, false, "008000", "cmt"};
     state.Mode = FormattingMode::StyleSheets;
     state.TabSize = 4;
-    WriteToRegistry(test_->store, held, state);
+    WriteToRegistry(store(), held, state);
   }
+  std::string paneBytes(const char* name) const { return std::string(pane(name)->text()); }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(base_.isValid());
-    QVERIFY(useUserFoldersIn(base_));
-  }
-
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    test_ = std::make_unique<TestWindow>();
-    QVERIFY(test_->show());
-  }
-
-  void cleanup() { test_.reset(); }
-
   void menu_item_follows_copy_output() {
-    auto* action = test_->window.findChild<QAction*>("CopyFormatted1");
+    auto* action = window().findChild<QAction*>("CopyFormatted1");
     QVERIFY(action);
     QCOMPARE(action->text(), QString("Copy &Formatted"));
     QCOMPARE(action->shortcut(), QKeySequence("Ctrl+Shift+C"));
@@ -85,44 +62,53 @@ class CopyFormattedTest : public QObject {
     QCOMPARE(items[at - 1]->objectName(), QString("CopyoutputtoClipboard1"));
   }
 
+  void pasted_html_keeps_the_stored_looks_data() {
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("utf-8") << QByteArray("unit A; { caf\xC3\xA9 }\n\tbegin x := 'a<b' end.\n")
+                           << QString::fromUtf8("unit A; { caf\xC3\xA9 }\n\tbegin x := 'a<b' end.");
+    // 0x80 is the euro sign and 0x93, 0x94 the curly quotes in Windows-1252.
+    QTest::newRow("windows-1252") << QByteArray(
+                                         "unit A; { caf\xE9 \x80 }\n\tbegin x := '\x93\x94' end.\n")
+                                  << QString::fromUtf8(
+                                         "unit A; { caf\xC3\xA9 \xE2\x82\xAC }\n"
+                                         "\tbegin x := '\xE2\x80\x9C\xE2\x80\x9D' end.");
+  }
   void pasted_html_keeps_the_stored_looks() {
+    QFETCH(QByteArray, source);
+    QFETCH(QString, shown);
     storeGreenComments();
-    const std::string source = "unit A; { note }\n\tbegin x := 'caf\xC3\xA9' < 1 end.\n";
-    writeBytes(dir_->filePath("a.pas"), source);
-    test_->open(dir_->filePath("a.pas"));
-    const std::string sourceBefore(pane("edSource")->text());
-    const std::string htmlBefore(pane("edHTML")->text());
+    open(file("a.pas", source.toStdString()));
+    const std::string sourceBefore = paneBytes("edSource");
+    const std::string htmlBefore = paneBytes("edHTML");
 
     copyFormatted();
     const QMimeData* data = QApplication::clipboard()->mimeData();
     QVERIFY(data->hasHtml());
-    QVERIFY(data->hasText());
-    QCOMPARE(data->text(),
-             QString::fromUtf8("unit A; { note }\n\tbegin x := 'caf\xC3\xA9' < 1 end."));
+    QCOMPARE(data->text(), shown);
     const QString html = data->html();
     QVERIFY(!html.contains("class="));
     QVERIFY(!html.contains("<font"));
 
     QTextDocument document;
     document.setHtml(html);
-    QCOMPARE(document.toPlainText(),
-             QString::fromUtf8("unit A; { note }\n    begin x := 'caf\xC3\xA9' < 1 end."));
-    const QTextCharFormat comment = formatAt(document, "note");
+    QCOMPARE(document.toPlainText(), QString(shown).replace('\t', "    "));
+    const QTextCharFormat comment = formatAt(document, "caf");
     QCOMPARE(comment.foreground().color(), QColor(0x00, 0x80, 0x00));
     QVERIFY(comment.fontItalic());
     QVERIFY(formatAt(document, "begin").fontWeight() >= QFont::Bold);
     QVERIFY(!formatAt(document, "begin").fontItalic());
-    QVERIFY(formatAt(document, "unit").fontWeight() >= QFont::Bold);
-    QVERIFY(formatAt(document, " x ").fontWeight() < QFont::Bold);
-    QCOMPARE(formatAt(document, "caf").foreground().color(), QColor(0x00, 0x00, 0x80));
+    QVERIFY(formatAt(document, "x :=").fontWeight() < QFont::Bold);
+    QCOMPARE(formatAt(document, "' end").foreground().color(), QColor(0x00, 0x00, 0x80));
 
-    QCOMPARE(std::string(pane("edSource")->text()), sourceBefore);
-    QCOMPARE(std::string(pane("edHTML")->text()), htmlBefore);
+    QCOMPARE(paneBytes("edSource"), sourceBefore);
+    QCOMPARE(paneBytes("edHTML"), htmlBefore);
   }
 
   void empty_source_gives_an_empty_pre() {
     copyFormatted();
     const QMimeData* data = QApplication::clipboard()->mimeData();
+    QVERIFY(data->html().contains("<pre"));
     QTextDocument document;
     document.setHtml(data->html());
     QCOMPARE(document.toPlainText(), QString());
@@ -132,10 +118,10 @@ class CopyFormattedTest : public QObject {
   void unreadable_settings_leave_the_clipboard_alone() {
     QApplication::clipboard()->setText("before");
     {
-      SettingsWriteBatch batch(test_->store);
+      SettingsWriteBatch batch(store());
       {
-        OpenedKey key(test_->store, SettingsKey, true);
-        test_->store.writeText("TabSize", "two");
+        OpenedKey key(store(), SettingsKey, true);
+        store().writeText("TabSize", "two");
       }
       batch.commit();
     }

@@ -1,24 +1,19 @@
 #include "gui/pane.h"
 #include "message_box_answer.h"
-#include "test_window.h"
-#include "user_folders.h"
+#include "window_test.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QMimeData>
-#include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <QWindow>
-#include <fstream>
 #include <memory>
 
 namespace {
 
 constexpr Qt::DropActions AnyAction = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-
-void writeBytes(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
 
 /// Drags data over the middle of widget and drops it there, through the
 /// widget's window as the window system would; true when the drop was taken.
@@ -43,22 +38,16 @@ std::unique_ptr<QMimeData> urls(const QList<QUrl>& list) {
 
 }  // namespace
 
-class FileDropTest : public QObject {
+class FileDropTest : public WindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir base_;
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<TestWindow> test_;
-
-  Pane* pane(const char* name) const { return test_->window.findChild<Pane*>(name); }
   QWidget* target(const QString& name) const {
-    if (name == "GroupBox1") return test_->window.findChild<QGroupBox*>(name);
+    if (name == "GroupBox1") return window().findChild<QGroupBox*>(name);
     return pane(qPrintable(name))->viewport();
   }
-  QUrl file(const QString& name, const std::string& bytes) const {
-    writeBytes(dir_->filePath(name), bytes);
-    return QUrl::fromLocalFile(dir_->filePath(name));
+  QUrl fileUrl(const QString& name, const std::string& bytes) const {
+    return QUrl::fromLocalFile(file(name, bytes));
   }
   std::vector<std::string> sourceLines() const { return pane("edSource")->lines(); }
   /// What a pane outside the window makes of the same drop: what the source
@@ -72,19 +61,6 @@ class FileDropTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(base_.isValid());
-    QVERIFY(useUserFoldersIn(base_));
-  }
-
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    test_ = std::make_unique<TestWindow>();
-    QVERIFY(test_->show());
-  }
-
-  void cleanup() { test_.reset(); }
-
   void dropped_file_opens_as_with_open_data() {
     QTest::addColumn<QString>("over");
     QTest::newRow("source pane") << "edSource";
@@ -93,25 +69,25 @@ class FileDropTest : public QObject {
   }
   void dropped_file_opens_as_with_open() {
     QFETCH(QString, over);
-    const QUrl dropped = file("a b.pas", "unit A;\n{ x }\n");
-    test_->open(file("c.pas", "begin end.").toLocalFile());
-    test_->dialogs.save.answers.push_back(DialogAnswer{dir_->filePath("c"), 2});
-    QTest::keyClick(&test_->window, Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!test_->window.outputFileName().empty());
+    const QUrl dropped = fileUrl("a b.pas", "unit A;\n{ x }\n");
+    open(file("c.pas", "begin end."));
+    dialogs().save.answers.push_back(DialogAnswer{path("c"), 2});
+    QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!window().outputFileName().empty());
 
     QVERIFY(dropOn(target(over), *urls({dropped})));
     QTRY_COMPARE(sourceLines(), (std::vector<std::string>{"unit A;", "{ x }"}));
-    QVERIFY(test_->window.outputFileName().empty());
-    QVERIFY(test_->window.windowTitle().endsWith("Untitled Document"));
+    QVERIFY(window().outputFileName().empty());
+    QVERIFY(window().windowTitle().endsWith("Untitled Document"));
     QVERIFY(std::string(pane("edHTML")->text()).find("<b>unit</b>") != std::string::npos);
-    QCOMPARE(test_->dialogs.open.shown, 1);
+    QCOMPARE(dialogs().open.shown, 1);
   }
 
   void of_several_files_the_first_opens() {
-    const QUrl folder = QUrl::fromLocalFile(dir_->path());
+    const QUrl folder = QUrl::fromLocalFile(path(""));
     const QUrl remote("https://example.org/remote.pas");
-    const QUrl first = file("first.pas", "first");
-    const QUrl second = file("second.pas", "second");
+    const QUrl first = fileUrl("first.pas", "first");
+    const QUrl second = fileUrl("second.pas", "second");
     QVERIFY(dropOn(pane("edSource")->viewport(), *urls({folder, remote, first, second})));
     QTRY_COMPARE(sourceLines(), std::vector<std::string>{"first"});
   }
@@ -136,11 +112,11 @@ class FileDropTest : public QObject {
     if (dropped.isEmpty()) QVERIFY(!before.empty());
     dropOn(pane("edSource")->viewport(), data);
     QCOMPARE(std::string(pane("edSource")->text()), before);
-    QCOMPARE(test_->dialogs.open.shown, 0);
+    QCOMPARE(dialogs().open.shown, 0);
   }
 
   void dropped_file_never_becomes_text() {
-    auto data = urls({file("a.pas", "begin end.")});
+    auto data = urls({fileUrl("a.pas", "begin end.")});
     data->setText(data->urls().value(0).toLocalFile());
     // Offered to be moved only, the file is turned down rather than taken,
     // which would let the program it came from delete it.
@@ -152,15 +128,12 @@ class FileDropTest : public QObject {
   }
 
   void missing_file_is_reported_as_open_reports_it() {
-    writeBytes(dir_->filePath("kept.pas"), "kept");
-    test_->open(dir_->filePath("kept.pas"));
+    open(file("kept.pas", "kept"));
     SeenBox seen;
     answerNextBox(QMessageBox::Ok, seen);
-    QVERIFY(dropOn(pane("edHTML")->viewport(),
-                   *urls({QUrl::fromLocalFile(dir_->filePath("gone.pas"))})));
+    QVERIFY(dropOn(pane("edHTML")->viewport(), *urls({QUrl::fromLocalFile(path("gone.pas"))})));
     QVERIFY(QTest::qWaitFor([&seen] { return seen.shown; }));
-    QCOMPARE(seen.text,
-             "Cannot read file '" + dir_->filePath("gone.pas") + "': No such file or directory.");
+    QCOMPARE(seen.text, "Cannot read file '" + path("gone.pas") + "': No such file or directory.");
     QCOMPARE(sourceLines(), std::vector<std::string>{"kept"});
   }
 };
