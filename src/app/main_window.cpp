@@ -153,8 +153,7 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::acceptFileDrops() {
-  auto* drops = new FileDropOpener(
-      [this](const QString& fileName) { runCommand(this, [&] { openFile(fileName); }); }, this);
+  auto* drops = new FileDropOpener([this](const QString& fileName) { openFile(fileName); }, this);
   drops->watch(this);
   drops->watch(edSource_->viewport());
   drops->watch(edHTML_->viewport());
@@ -206,10 +205,14 @@ std::vector<std::string> MainWindow::convertLines(const std::vector<std::string>
 }
 
 void MainWindow::open() {
-  if (openDialog_->execute()) openFile(openDialog_->fileName());
+  if (openDialog_->execute()) openChosenFile(openDialog_->fileName());
 }
 
 void MainWindow::openFile(const QString& fileName) {
+  runCommand(this, [&] { openChosenFile(fileName); });
+}
+
+void MainWindow::openChosenFile(const QString& fileName) {
   saver_.forgetOutputFileName();
   showCaption();
   loadSourceFile(fileNameBytes(fileName));

@@ -32,7 +32,8 @@ class MainWindow : public QMainWindow {
   /// Open's steps after the dialog: reads the file, converts it and fills
   /// both panes. On an error both panes keep what they held.
   void loadSourceFile(const std::string& fileName);
-  /// Open's steps for a file already chosen, by the dialog or by a drop.
+  /// Opens a file chosen outside the open dialog (a drop) as Open does; an
+  /// error goes to the error box.
   void openFile(const QString& fileName);
 
   /// Keeps the settings dialog and About window active while they are open.
@@ -73,6 +74,8 @@ class MainWindow : public QMainWindow {
   void acceptFileDrops();
   void initialize();
   void layOutPanes();
+  /// Open's steps once the file is chosen.
+  void openChosenFile(const QString& fileName);
   void removePreviewFile();
   void writePreviewAndOpen();
 

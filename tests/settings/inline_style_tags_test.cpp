@@ -1,5 +1,4 @@
 #include "settings/inline_style_tags.h"
-#include "settings/settings_io.h"
 #include "store_text.h"
 
 #include <gtest/gtest.h>
@@ -24,16 +23,6 @@ TEST(InlineStyleTags, EmptyStoreGivesTheClassicSchemeAsSpans) {
     EXPECT_EQ(*close, "</span>");
   }
   EXPECT_EQ(tags.TabSize, 2);
-}
-
-TEST(InlineStyleTags, FirstRunStoreGivesWhatAnEmptyStoreGives) {
-  MemoryStore empty;
-  MemoryStore store;
-  HeldSettings held;
-  DialogSettingsState state;
-  applyFirstRunDefaults(held, state);
-  WriteToRegistry(store, held, state);
-  EXPECT_EQ(GetInlineStyleTags(store), GetInlineStyleTags(empty));
 }
 
 TEST(InlineStyleTags, StyleSheetModeStillUsesTheInCodeAttributes) {
@@ -115,8 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{"ColourThatIsNoColourLeftOut",
                   {false, false, true, "0;x:\"", ""},
                   "000000",
-                  "text-decoration:underline"},
-        StyleCase{"ShortColourLeftOut", {false, false, false, "00FF", ""}, "000000", ""}),
+                  "text-decoration:underline"}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
