@@ -7,7 +7,6 @@
 #include "engine/source_lines.h"
 #include "files/source_file.h"
 #include "gui/pane.h"
-#include "gui/pane_text.h"
 #include "settings/get_tags.h"
 #include "settings/memory_store.h"
 
@@ -79,7 +78,7 @@ int main(int argc, char** argv) {
     // The same steps one by one.
     start = Clock::now();
     const std::string bytes = readFileBytes(path);
-    const bool utf8 = isValidUtf8(bytes);
+    const CodePage page = codePageOf(bytes);
     const std::vector<std::string> lines = splitSourceLines(bytes);
     const double readMs = millisecondsSince(start);
 
@@ -89,8 +88,8 @@ int main(int argc, char** argv) {
     const double convertMs = millisecondsSince(start);
 
     start = Clock::now();
-    source->setLines(lines, utf8);
-    html->setLines(converted, utf8);
+    source->setLines(lines, page);
+    html->setLines(converted, page);
     source->moveCaretToStart();
     html->moveCaretToStart();
     QApplication::processEvents();

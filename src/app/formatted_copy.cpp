@@ -15,9 +15,8 @@ QMimeData* formattedCopy(SettingsStore& store, const Pane& source) {
   if (!plain.empty()) plain.pop_back();
   // The engine passes every byte it does not test, so the whole fragment is
   // in the pane's code page, whose characters the clipboard takes.
-  const CodePage page = source.isUtf8() ? CodePage::Utf8 : CodePage::Windows1252;
   auto* data = new QMimeData;
-  data->setHtml(decodeText(html, page));
-  data->setText(decodeText(plain, page));
+  data->setHtml(decodeText(html, source.codePage()));
+  data->setText(decodeText(plain, source.codePage()));
   return data;
 }

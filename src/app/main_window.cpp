@@ -16,19 +16,19 @@
 #include "gui/file_drop.h"
 #include "gui/fixed_texts.h"
 #include "gui/pane.h"
-#include "gui/pane_text.h"
+#include "gui/window_parts.h"
 #include "output/page_writer.h"
 #include "settings/get_tags.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QUrl>
 #include <cstdio>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -49,14 +49,6 @@ QGroupBox* makeGroupBox(QWidget* parent, const char* name, const char* caption) 
   auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
   box->setObjectName(QString::fromLatin1(name));
   return box;
-}
-
-/// MS Sans Serif 8 pt; where it is absent, Liberation Sans, close to it in
-/// size, rather than whatever sans the system would pick.
-QFont windowFont() {
-  QFont font(QStringLiteral("MS Sans Serif"), 8);
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-  return font;
 }
 
 void place(QWidget* widget, const LayoutRect& rect) {
@@ -162,10 +154,10 @@ void MainWindow::acceptFileDrops() {
 void MainWindow::initialize() {
   saver_.forgetOutputFileName();
   showCaption();
-  runCommand(this, [this] {
-    GetTags(context_.store, context_.tags);
-    previewFileName_ = previewFileNameFor(fileNameBytes(QApplication::applicationDirPath()));
-  });
+  // The preview's place does not depend on the settings, so a store that
+  // cannot be read now does not take it away for the rest of the run.
+  previewFileName_ = previewFileNameFor(fileNameBytes(QApplication::applicationDirPath()));
+  runCommand(this, [this] { GetTags(context_.store, context_.tags); });
 }
 
 void MainWindow::layOutPanes() {
@@ -205,34 +197,35 @@ std::vector<std::string> MainWindow::convertLines(const std::vector<std::string>
 }
 
 void MainWindow::open() {
-  if (openDialog_->execute()) openChosenFile(openDialog_->fileName());
+  if (openDialog_->execute()) openChosenFile();
 }
 
 void MainWindow::openFile(const QString& fileName) {
-  runCommand(this, [&] { openChosenFile(fileName); });
+  openDialog_->setFileName(QFileInfo(fileName).absoluteFilePath());
+  runCommand(this, [this] { openChosenFile(); });
 }
 
-void MainWindow::openChosenFile(const QString& fileName) {
+void MainWindow::openChosenFile() {
   saver_.forgetOutputFileName();
   showCaption();
-  loadSourceFile(fileNameBytes(fileName));
+  loadSourceFile(fileNameBytes(openDialog_->fileName()));
 }
 
 void MainWindow::loadSourceFile(const std::string& fileName) {
   const BusyCursor busy;
   const std::string bytes = readFileBytes(fileName);
-  const bool utf8 = isValidUtf8(bytes);
+  const CodePage page = codePageOf(bytes);
   const std::vector<std::string> lines = splitSourceLines(bytes);
   const std::vector<std::string> html = convertLines(lines);
-  edSource_->setLines(lines, utf8);
-  edHTML_->setLines(html, utf8);
+  edSource_->setLines(lines, page);
+  edHTML_->setLines(html, page);
   edSource_->moveCaretToStart();
   edHTML_->moveCaretToStart();
 }
 
 void MainWindow::refresh() {
   const BusyCursor busy;
-  edHTML_->setLines(convertLines(edSource_->lines()), edSource_->isUtf8());
+  edHTML_->setLines(convertLines(edSource_->lines()), edSource_->codePage());
   edHTML_->moveCaretToStart();
 }
 
@@ -242,7 +235,7 @@ void MainWindow::convertSourceKeepingCaret() {
   const long caret = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
   const long firstLine = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
   const long xOffset = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET);
-  edHTML_->setLines(html, edSource_->isUtf8());
+  edHTML_->setLines(html, edSource_->codePage());
   edHTML_->SendScintilla(QsciScintillaBase::SCI_SETEMPTYSELECTION, caret);
   edHTML_->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, firstLine);
   edHTML_->SendScintilla(QsciScintillaBase::SCI_SETXOFFSET, xOffset);
@@ -287,9 +280,6 @@ void MainWindow::showOwnWindow(QWidget* window) {
 void MainWindow::preview() { writePreviewAndOpen(); }
 
 void MainWindow::writePreviewAndOpen() {
-  if (previewFileName_.empty())
-    throw std::runtime_error(
-        "The preview page has no place: the settings could not be read when the program started");
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
   SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());

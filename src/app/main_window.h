@@ -32,16 +32,15 @@ class MainWindow : public QMainWindow {
   /// Open's steps after the dialog: reads the file, converts it and fills
   /// both panes. On an error both panes keep what they held.
   void loadSourceFile(const std::string& fileName);
-  /// Opens a file chosen outside the open dialog (a drop) as Open does; an
-  /// error goes to the error box.
+  /// Opens a file chosen outside the open dialog (the command line, a drop)
+  /// as if it had been chosen there; an error goes to the error box.
   void openFile(const QString& fileName);
 
   /// Keeps the settings dialog and About window active while they are open.
   ActivationKeeper& activationKeeper() const { return *keeper_; }
   /// Where Save Output writes; empty until a name is chosen.
   const std::string& outputFileName() const { return saver_.outputFileName(); }
-  /// Where the preview page goes; empty when the settings could not be read
-  /// while the window was created.
+  /// Where the preview page goes.
   const std::string& previewFileName() const { return previewFileName_; }
 
  public slots:
@@ -74,8 +73,8 @@ class MainWindow : public QMainWindow {
   void acceptFileDrops();
   void initialize();
   void layOutPanes();
-  /// Open's steps once the file is chosen.
-  void openChosenFile(const QString& fileName);
+  /// Open's steps after the open dialog's file is chosen.
+  void openChosenFile();
   void removePreviewFile();
   void writePreviewAndOpen();
 

@@ -65,6 +65,7 @@ SettingsDialog::SettingsDialog(AppContext& context, ActivationKeeper& keeper,
       clickDropper_(new ClickDropper(this)) {
   setObjectName(QStringLiteral("TForm2"));
   setWindowTitle(kSettingsCaption);
+  setFont(windowFont());
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ClientSize);
   connectHandlers();

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -75,6 +76,38 @@ void tabStopWhenChosen(QRadioButton* modeButton) {
     modeButton->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus);
   });
 }
+
+/// The arrow keys on one mode button choose the other as a click on it
+/// would: the focus goes there first, then the click runs its handler, which
+/// may move the focus on. Qt's own arrow handling would put the focus back
+/// on the button after the handler.
+class ArrowsChooseOther : public QObject {
+ public:
+  ArrowsChooseOther(QRadioButton* button, QRadioButton* other) : QObject(button), other_(other) {
+    button->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+        if (other_->isEnabled()) {
+          other_->setFocus(Qt::TabFocusReason);
+          other_->click();
+        }
+        return true;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  QRadioButton* other_;
+};
 
 QListWidget* makeClassList(QWidget* parent) {
   auto* list = new QListWidget(parent);
@@ -145,6 +178,8 @@ SettingsDialogControls::SettingsDialogControls(QDialog& dialog) {
 
   tabStopWhenChosen(rbtnStyles);
   tabStopWhenChosen(rbtnInCode);
+  new ArrowsChooseOther(rbtnStyles, rbtnInCode);
+  new ArrowsChooseOther(rbtnInCode, rbtnStyles);
   QWidget* const tabOrder[] = {rbtnStyles, rbtnInCode,    classList,  edStyleClass,   chkBold,
                                chkItalic,  chkUnderlined, edHexValue, edDefaultColor, btnDefaults,
                                btnOK,      edStyleSheet,  btnFind,    btnCancel,      edTabSize};

@@ -67,4 +67,5 @@ void SplashWindow::Timer1Timer() {
   hide();
   timer1_->deleteLater();
   timer1_ = nullptr;
+  emit mainWindowShown();
 }

@@ -18,6 +18,10 @@ class SplashWindow : public QWidget {
   /// element; element positions are relative to it.
   QWidget* clientArea() const;
 
+ signals:
+  /// The timer has shown the main window.
+  void mainWindowShown();
+
  private:
   void initialize();
   void createElements();

@@ -22,6 +22,13 @@ bool movesWithinWindow(Qt::FocusReason reason) {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
 
+void TextBox::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // Qt selects the text for Tab and shortcuts only; an edit box of the
+  // original platform also does when the program moves the focus into it.
+  if (event->reason() == Qt::OtherFocusReason) selectAll();
+}
+
 void TextBox::focusOutEvent(QFocusEvent* event) {
   // The line edit's own handling comes first, so that a handler that puts the
   // focus straight back finds the box in its focused state afterwards.

@@ -5,6 +5,8 @@
 /// A one-line text box that tells when the focus leaves it for another
 /// control of its own window: Tab, Shift+Tab, a click or a shortcut. Losing
 /// the activation to another window or opening a context menu is not leaving.
+/// Given the focus by the keyboard or by its window, it selects all its text,
+/// so that typing replaces it; a click puts the caret where it clicks.
 class TextBox : public QLineEdit {
   Q_OBJECT
  public:
@@ -15,5 +17,6 @@ class TextBox : public QLineEdit {
   void left(Qt::FocusReason reason);
 
  protected:
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 };

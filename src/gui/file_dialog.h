@@ -35,6 +35,9 @@ class FileDialog {
   virtual QString fileName() const = 0;
   /// The 1-based number of the filter selected at confirmation.
   virtual int filterIndex() const = 0;
+  /// Takes fileName (a full path) as confirmed, as if it had been chosen in
+  /// the dialog.
+  virtual void setFileName(const QString& fileName) = 0;
 };
 
 using FileDialogFactory =

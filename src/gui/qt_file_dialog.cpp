@@ -66,6 +66,8 @@ QString QtFileDialog::fileName() const { return confirmedName_; }
 
 int QtFileDialog::filterIndex() const { return confirmedFilter_; }
 
+void QtFileDialog::setFileName(const QString& fileName) { confirmedName_ = fileName; }
+
 QFileDialog& QtFileDialog::dialog() const { return *dialog_; }
 
 void QtFileDialog::useSelectedFilter() {

@@ -21,6 +21,7 @@ class QtFileDialog : public FileDialog {
   bool execute() override;
   QString fileName() const override;
   int filterIndex() const override;
+  void setFileName(const QString& fileName) override;
 
   /// The dialog itself, for tests that look at what it lists.
   QFileDialog& dialog() const;

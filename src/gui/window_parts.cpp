@@ -25,6 +25,12 @@ QFont formFont(QFont::Weight weight) {
   return font;
 }
 
+QFont windowFont() {
+  QFont font(QStringLiteral("MS Sans Serif"), 8);
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+  return font;
+}
+
 QLabel* placeLabel(QLabel* label, const char* name, const QString& text, QPoint at,
                    const QFont& font) {
   label->setObjectName(QString::fromLatin1(name));

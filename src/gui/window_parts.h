@@ -16,6 +16,11 @@ class QWidget;
 /// The fixed windows' font: Arial 8 pt (Liberation Sans where Arial is absent).
 QFont formFont(QFont::Weight weight);
 
+/// The working windows' font (main window, settings dialog): MS Sans Serif
+/// 8 pt; where it is absent, Liberation Sans, close to it in size, rather
+/// than whatever sans the system would pick.
+QFont windowFont();
+
 /// Names label, gives it its plain text and font and puts it at its place;
 /// it sizes itself to the text.
 QLabel* placeLabel(QLabel* label, const char* name, const QString& text, QPoint at,

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/page_saver.h"
+#include "app/program_start.h"
 #include "gui/qt_file_dialog.h"
 
 #include <QAbstractItemView>
@@ -79,6 +80,8 @@ class FileDialogTest : public QObject {
       QVERIFY(file.open(QIODevice::WriteOnly));
     }
     QVERIFY(QDir(folder_).mkdir("sub"));
+    // As the program starts.
+    prepareApplication();
   }
 
   void filters_show_their_descriptions_as_written() {
@@ -161,6 +164,27 @@ class FileDialogTest : public QObject {
     QVERIFY(confirm(save, "typed.htm", 0));
     QCOMPARE(save.fileName(), folder_ + "/typed.htm");
     QCOMPARE(save.filterIndex(), 1);
+  }
+
+  void a_name_chosen_elsewhere_comes_up_on_reopening() {
+    QtFileDialog open(nullptr, openDialogOptions());
+    open.setFileName(folder_ + "/notes.txt");
+    QCOMPARE(open.fileName(), folder_ + "/notes.txt");
+    QCOMPARE(shownOnReopen(open).first, QString("notes.txt"));
+    QCOMPARE(open.dialog().directory().absolutePath(), folder_);
+  }
+
+  void closed_dialogs_leave_no_qt_settings_file() {
+    {
+      QtFileDialog open(nullptr, openDialogOptions());
+      QVERIFY(confirm(open, folder_ + "/a.dpr", 1));
+      QtFileDialog save(nullptr, saveDialogOptions());
+      QVERIFY(confirm(save, folder_ + "/page", 2));
+    }
+    QVERIFY(!QFile::exists(base_.filePath("config/QtProject.conf")));
+    QVERIFY(QDir(base_.filePath("config"))
+                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                .isEmpty());
   }
 };
 

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -34,6 +35,14 @@ std::string readBytes(const QString& path) { return ::readBytes(path.toStdString
 
 void writeBytes(const QString& path, const std::string& bytes) {
   ::writeBytes(path.toStdString(), bytes);
+}
+
+/// Types text one character at a time, as a keyboard layout that has them would.
+void typeCharacters(QWidget* widget, const QString& text) {
+  for (const uint character : text.toUcs4())
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown,
+                        QString::fromUcs4(reinterpret_cast<const char32_t*>(&character), 1),
+                        Qt::NoModifier);
 }
 
 /// A store that notes the cursor the program shows each time it is read.
@@ -64,7 +73,7 @@ class MainWindowTest : public QObject {
 
   QString path(const QString& name) const { return dir_->filePath(name); }
   Pane* pane(const char* name) const { return window_->findChild<Pane*>(name); }
-  std::string paneBytes(const char* name) const { return std::string(pane(name)->text()); }
+  std::string paneBytes(const char* name) const { return pane(name)->bytes(); }
   long caret(const char* name) const {
     return pane(name)->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
   }
@@ -212,7 +221,7 @@ class MainWindowTest : public QObject {
     const std::string longLine(300, 'x');
     const std::vector<std::string> earlier(200, longLine);
     for (const char* name : {"edSource", "edHTML"}) {
-      pane(name)->setLines(earlier, true);
+      pane(name)->setLines(earlier, CodePage::Utf8);
       pane(name)->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 150 * 301 + 250);
       QVERIFY(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE) > 0);
       QVERIFY(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET) > 0);
@@ -278,7 +287,7 @@ class MainWindowTest : public QObject {
     const std::string bytes = source.toStdString();
     writeBytes(path("in.pas"), bytes);
     openFile("in.pas");
-    QCOMPARE(pane("edSource")->isUtf8(), utf8);
+    QCOMPARE(pane("edSource")->codePage(), utf8 ? CodePage::Utf8 : CodePage::Windows1252);
     QCOMPARE(pane("edSource")->lines(), splitSourceLines(bytes));
     saveAs("out", 2);
     QCOMPARE(readBytes(path("out.html")), expectedPage("out", bytes));
@@ -502,17 +511,23 @@ class MainWindowTest : public QObject {
             std::string::npos);
   }
 
-  void settings_unreadable_at_start_leave_no_preview_place() {
+  void preview_works_after_settings_unreadable_at_start() {
     window_.reset();
     breakStore();
     const SeenBox atStart = answered(QMessageBox::Ok, [&] { makeWindow(); });
     QVERIFY(atStart.shown);
     QCOMPARE(atStart.title, QString("Tessaline"));
-    QVERIFY(window_->previewFileName().empty());
+    QVERIFY(window_->previewFileName().ends_with("/TessalinePrev.html"));
 
+    // The store is readable again: a conversion rebuilds the tags, and the
+    // preview goes where it would have gone.
+    useStyleSheet("site.css");
+    press(Qt::Key_F5);
     const SeenBox atPreview = answered(QMessageBox::Ok, [&] { press(Qt::Key_F10); });
-    QVERIFY(atPreview.shown);
-    QVERIFY(opened_.isEmpty());
+    QVERIFY(!atPreview.shown);
+    const QString preview = QString::fromStdString(window_->previewFileName());
+    QCOMPARE(opened_, QStringList{QUrl::fromLocalFile(preview).toString()});
+    QCOMPARE(readBytes(preview), pageText(PreviewTitle, context_->tags, {}));
   }
 
   void copy_puts_the_lines_on_the_clipboard() {
@@ -533,6 +548,90 @@ class MainWindowTest : public QObject {
     openFile("empty.pas");
     press(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString());
+  }
+
+  void windows_1252_unit_shows_and_copies_as_windows_1252() {
+    // 0x80 is the euro sign, 0x93 and 0x94 the curly quotes; 0x81 is unassigned.
+    writeBytes(path("ansi.pas"), "s := '\x80 \x93q\x94 \x81';\r\n// caf\xE9\r\n");
+    openFile("ansi.pas");
+    const QString shown = QString::fromUtf8("s := '\u20AC \u201Cq\u201D \u0081';\n// caf\u00E9\n");
+    QCOMPARE(pane("edSource")->text(), shown);
+    QCOMPARE(pane("edHTML")->codePage(), CodePage::Windows1252);
+
+    press(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    // The conversion passes the bytes through, so the UTF-8 spelling of the
+    // same unit converts to the expected characters.
+    std::string expected;
+    for (const std::string& line :
+         converted({"s := '\u20AC \u201Cq\u201D \u0081';", "// caf\u00E9"}))
+      expected += line + "\n";
+    expected.pop_back();
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(expected));
+  }
+
+  void typed_and_pasted_text_enters_a_windows_1252_pane_as_its_bytes() {
+    writeBytes(path("ansi.pas"), "caf\xE9");
+    openFile("ansi.pas");
+    Pane* source = pane("edSource");
+    source->setFocus();
+    source->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    source->SendScintilla(QsciScintillaBase::SCI_DELETEBACK);  // the line break
+    // Omega and the emoji are not in Windows-1252.
+    typeCharacters(source, QString::fromUtf8(" \u20AC\u03A9\U0001F600"));
+    QApplication::clipboard()->setText(QString::fromUtf8("\u201C\u4E2D\u201D"));
+    QTest::keyClick(source, Qt::Key_V, Qt::ControlModifier);
+    const std::string typed = "caf\xE9 \x80??\x93?\x94";
+    QCOMPARE(source->lines(), std::vector<std::string>{typed});
+    QCOMPARE(source->text(), QString::fromUtf8("caf\u00E9 \u20AC??\u201C?\u201D"));
+
+    press(Qt::Key_F5);
+    saveAs("typed", 2);
+    QCOMPARE(readBytes(path("typed.html")), expectedPage("typed", typed));
+  }
+
+  void ctrl_tab_moves_the_focus_between_the_panes() {
+    pane("edSource")->setFocus();
+    const struct {
+      Qt::Key key;
+      Qt::KeyboardModifiers modifiers;
+      const char* focused;
+    } steps[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, "edHTML"},
+        {Qt::Key_Tab, Qt::ControlModifier, "edSource"},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "edHTML"},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "edSource"},
+        {Qt::Key_Tab, Qt::NoModifier, "edSource"},
+    };
+    for (const auto& step : steps) {
+      QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+      QCOMPARE(QApplication::focusWidget(), pane(step.focused));
+    }
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"\t"});
+    QVERIFY(pane("edHTML")->lines().empty());
+  }
+
+  void file_from_the_command_line_opens_as_file_open_would() {
+    writeBytes(path("first.pas"), "first");
+    openFile("first.pas");
+    saveAs("named", 2);
+    writeBytes(path("unit1.pas"), "begin end.");
+    const QString relative = QDir::current().relativeFilePath(path("unit1.pas"));
+    window_->openFile(relative);
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"begin end."});
+    QCOMPARE(pane("edHTML")->lines(), converted({"begin end."}));
+    QVERIFY(window_->outputFileName().empty());
+    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QCOMPARE(dialogs_->open.given, QStringList{path("unit1.pas")});
+  }
+
+  void unreadable_file_from_the_command_line_shows_the_error_box() {
+    const SeenBox seen = answered(QMessageBox::Ok, [&] { window_->openFile(path("missing.pas")); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QString("Tessaline"));
+    QCOMPARE(seen.text,
+             "Cannot read file '" + path("missing.pas") + "': No such file or directory.");
+    QVERIFY(pane("edSource")->lines().empty());
+    QVERIFY(pane("edHTML")->lines().empty());
   }
 
   void error_box_ends_the_text_with_a_full_stop_data() {

@@ -19,6 +19,10 @@ class ScriptedDialog : public FileDialog {
   }
   QString fileName() const override { return confirmed_.fileName; }
   int filterIndex() const override { return confirmed_.filter; }
+  void setFileName(const QString& fileName) override {
+    script_.given << fileName;
+    confirmed_.fileName = fileName;
+  }
 
  private:
   DialogScript& script_;

@@ -17,6 +17,8 @@ struct DialogScript {
   std::deque<std::optional<DialogAnswer>> answers;
   QList<FileDialogOptions> made;
   int shown = 0;
+  /// The names set from outside the dialog, in order.
+  QStringList given;
 };
 
 /// File dialogs that answer from scripts instead of asking a user.

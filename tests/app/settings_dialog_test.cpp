@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,6 +41,7 @@ class ScriptedFileDialog : public FileDialog {
   bool execute() override { return answer_.has_value(); }
   QString fileName() const override { return answer_.value_or(QString()); }
   int filterIndex() const override { return 1; }
+  void setFileName(const QString&) override {}
 
  private:
   const std::optional<QString>& answer_;
@@ -112,6 +114,10 @@ class SettingsDialogTest : public QObject {
   void storeWithOnlyStyleKeyChoosesNoMode();
   void missingTabSizeStopsTheLoad();
   void writeFailureKeepsTheDialogOpen();
+  void choosingAClassSelectsTheWholeBox_data();
+  void choosingAClassSelectsTheWholeBox();
+  void arrowKeysChooseTheModeAsAClickDoes();
+  void dialogUsesTheWindowFontAndCaptionsFit();
 
  private:
   void openDialog();
@@ -727,6 +733,96 @@ void SettingsDialogTest::writeFailureKeepsTheDialogOpen() {
   QCOMPARE(control<QListWidget>("ListBox1")->currentRow(), 1);
   QCOMPARE(context_->held.Classes[0].Color, "112233");
   QVERIFY(storedValues().empty());
+}
+
+void SettingsDialogTest::choosingAClassSelectsTheWholeBox_data() {
+  QTest::addColumn<int>("mode");
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("in-code") << int(FormattingMode::InCode) << "edHexValue"
+                           << "FF0000";
+  QTest::newRow("style sheets") << int(FormattingMode::StyleSheets) << "edStyleClass"
+                                << "num";
+}
+
+void SettingsDialogTest::choosingAClassSelectsTheWholeBox() {
+  QFETCH(int, mode);
+  QFETCH(QString, box);
+  QFETCH(QString, shown);
+  HeldSettings held = classicHeld();
+  held.Classes[1].Color = "FF0000";
+  held.Classes[1].StyleClass = "num";
+  saveStore(held, FormattingMode(mode));
+  openDialog();
+  auto* list = control<QListWidget>("ListBox1");
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Down);
+  auto* edit = control<QLineEdit>(box.toLatin1().constData());
+  QCOMPARE(QApplication::focusWidget(), edit);
+  QCOMPARE(edit->text(), shown);
+  QCOMPARE(edit->selectedText(), shown);
+  // Typing replaces the whole text.
+  QTest::keyClicks(edit, "00ff00");
+  QCOMPARE(edit->text(), mode == int(FormattingMode::InCode) ? "00FF00" : "00ff00");
+  QVERIFY(messages_->shown.isEmpty());
+}
+
+void SettingsDialogTest::arrowKeysChooseTheModeAsAClickDoes() {
+  openDialog();
+  typeInto("edHexValue", QStringLiteral("445566"));
+  auto* styles = control<QRadioButton>("rbtnStyles");
+  auto* inCode = control<QRadioButton>("rbtnInCode");
+  auto* styleClass = control<QLineEdit>("edStyleClass");
+  const struct {
+    Qt::Key key;
+    QRadioButton* chosen;
+    QWidget* focused;
+  } steps[] = {
+      {Qt::Key_Left, styles, styleClass},
+      {Qt::Key_Right, inCode, inCode},
+      {Qt::Key_Up, styles, styleClass},
+      {Qt::Key_Down, inCode, inCode},
+  };
+  for (const auto& step : steps) {
+    QRadioButton* from = step.chosen == styles ? inCode : styles;
+    from->setFocus();
+    QTest::keyClick(from, step.key);
+    QVERIFY(step.chosen->isChecked());
+    QCOMPARE(QApplication::focusWidget(), step.focused);
+    QCOMPARE(control<QWidget>("edHexValue")->isEnabled(), step.chosen == inCode);
+    QCOMPARE(styleClass->isEnabled(), step.chosen == styles);
+  }
+  // The switch to style sheets committed the colour, as a click does.
+  QCOMPARE(context_->held.Classes[0].Color, "445566");
+  QCOMPARE(control<QLineEdit>("edHexValue")->text(), QStringLiteral("445566"));
+  QVERIFY(messages_->shown.isEmpty());
+}
+
+void SettingsDialogTest::dialogUsesTheWindowFontAndCaptionsFit() {
+  openDialog();
+  const QFont font = dialog_->font();
+  QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+  QCOMPARE(font.pointSize(), 8);
+  const QString shown = QFontInfo(font).family();
+  QVERIFY2(shown == "MS Sans Serif" || shown == "Liberation Sans", qPrintable(shown));
+
+  // A push button's caption needs a few pixels of its frame on either side.
+  constexpr int ButtonFrame = 2 * 6;
+  for (const QAbstractButton* button : dialog_->findChildren<QAbstractButton*>()) {
+    if (button->text().isEmpty()) continue;  // the tab size's arrows
+    const int needed = qobject_cast<const QPushButton*>(button)
+                           ? button->fontMetrics().horizontalAdvance(button->text()) + ButtonFrame
+                           : button->sizeHint().width();
+    QVERIFY2(needed <= button->width(), qPrintable(button->objectName()));
+    QVERIFY2(button->sizeHint().height() <= button->height() + 2, qPrintable(button->objectName()));
+  }
+  for (const QLabel* label : dialog_->findChildren<QLabel*>())
+    QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+  // The title stands in the frame's top line, away from its corners.
+  constexpr int TitleIndent = 2 * 8;
+  for (const QGroupBox* group : dialog_->findChildren<QGroupBox*>())
+    QVERIFY2(group->fontMetrics().horizontalAdvance(group->title()) + TitleIndent <= group->width(),
+             qPrintable(group->title()));
 }
 
 QTEST_MAIN(SettingsDialogTest)

@@ -9,6 +9,7 @@
 #include "scripted_dialogs.h"
 #include "settings/get_tags.h"
 #include "settings/memory_store.h"
+#include "settings/settings_io.h"
 #include "user_folders.h"
 
 #include <QAction>
@@ -122,10 +123,10 @@ class WindowsTogetherTest : public QObject {
   }
 
   void ok_reconverts_the_html_pane_keeping_its_caret() {
-    pane("edSource")->setLines({"begin end;", "x := 1;"}, true);
+    pane("edSource")->setLines({"begin end;", "x := 1;"}, CodePage::Utf8);
     trigger("Refresh1");
     pane("edHTML")->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 7);
-    QVERIFY(std::string(pane("edHTML")->text()).find("<b>") != std::string::npos);
+    QVERIFY(pane("edHTML")->bytes().find("<b>") != std::string::npos);
 
     SettingsDialog* dialog = openSettings();
     QVERIFY(dialog);
@@ -186,6 +187,30 @@ class WindowsTogetherTest : public QObject {
     QVERIFY(!QFile::exists(preview));
   }
 
+  void keyboard_alone_stores_a_typed_colour() {
+    SettingsDialog* dialog = openSettings();
+    QVERIFY(dialog);
+    QTRY_COMPARE(QApplication::focusWidget(), dialog->findChild<QWidget*>("btnOK"));
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    const auto tabTo = [&press](const char* name) {
+      for (int step = 0; step < 20 && QApplication::focusWidget()->objectName() != name; ++step)
+        press(Qt::Key_Tab);
+      return QApplication::focusWidget()->objectName() == name;
+    };
+    QVERIFY(tabTo("ListBox1"));
+    press(Qt::Key_Down);
+    QTest::keyClicks(QApplication::focusWidget(), "1a2b3c");
+    QVERIFY(tabTo("btnOK"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(shownWindows("TForm2").isEmpty());
+
+    HeldSettings stored;
+    DialogSettingsState state;
+    QVERIFY(LoadFromRegistry(*store_, stored, state));
+    QCOMPARE(stored.Classes[1].Color, "1A2B3C");
+    QCOMPARE(stored.Classes[0].Color, ClassicSettings[0].Color);
+  }
+
   void start_shows_the_main_window_maximized_after_the_splash() {
     window_.reset();
     QElapsedTimer clock;
@@ -205,6 +230,24 @@ class WindowsTogetherTest : public QObject {
     QVERIFY(clock.elapsed() >= 1500);
     QVERIFY(start.mainWindow().windowState().testFlag(Qt::WindowMaximized));
     QVERIFY(start.splash().isHidden());
+  }
+
+  void start_with_a_file_opens_it_once_the_main_window_shows() {
+    window_.reset();
+    QTemporaryDir dir;
+    const QString unit = dir.filePath("unit1.pas");
+    QFile file(unit);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("begin end.");
+    file.close();
+    ProgramStart start(*context_, unit);
+    const Pane* source = start.mainWindow().findChild<Pane*>("edSource");
+    QTest::qWait(1000);
+    QVERIFY(source->lines().empty());
+    QTRY_VERIFY_WITH_TIMEOUT(start.mainWindow().isVisible(), 20000);
+    QTRY_COMPARE(source->lines(), std::vector<std::string>{"begin end."});
+    QCOMPARE(dialogs_->open.given, QStringList{unit});
+    QCOMPARE(dialogs_->open.shown, 0);
   }
 };
 
