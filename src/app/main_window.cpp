@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about.h"
+#include "app/formatted_copy.h"
 #include "app/layout.h"
 #include "app/preview_location.h"
 #include "app/settings_dialog.h"
@@ -12,6 +13,7 @@
 #include "gui/busy_cursor.h"
 #include "gui/display_text.h"
 #include "gui/error_box.h"
+#include "gui/file_drop.h"
 #include "gui/fixed_texts.h"
 #include "gui/pane.h"
 #include "gui/window_parts.h"
@@ -19,6 +21,7 @@
 #include "settings/get_tags.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -82,6 +85,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
   setGeometry(229, 161, 696, 539);
   createControls();
   createMenus();
+  acceptFileDrops();
   initialize();
 }
 
@@ -115,6 +119,8 @@ void MainWindow::createMenus() {
        &MainWindow::preview},
       {"&Output", "&Copy Output to Clipboard", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
        "CopyoutputtoClipboard1", &MainWindow::copyToClipboard},
+      {"&Output", "Copy &Formatted", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+       "CopyFormatted1", &MainWindow::copyFormatted},
       {"&Output", "&Convert / Refresh", QKeySequence(Qt::Key_F5), "Refresh1", &MainWindow::refresh},
       {"&Help", "&Online Help", QKeySequence(Qt::Key_F1), "Contents1", &MainWindow::showHelp},
       {"&Help", "&About", QKeySequence(), "About1", &MainWindow::showAbout},
@@ -136,6 +142,13 @@ void MainWindow::createMenus() {
     connect(action, &QAction::triggered, this,
             [this, handler = command.handler] { runCommand(this, [&] { (this->*handler)(); }); });
   }
+}
+
+void MainWindow::acceptFileDrops() {
+  auto* drops = new FileDropOpener([this](const QString& fileName) { openFile(fileName); }, this);
+  drops->watch(this);
+  drops->watch(edSource_->viewport());
+  drops->watch(edHTML_->viewport());
 }
 
 void MainWindow::initialize() {
@@ -274,5 +287,10 @@ void MainWindow::writePreviewAndOpen() {
 }
 
 void MainWindow::copyToClipboard() { edHTML_->copyLinesToClipboard(); }
+
+void MainWindow::copyFormatted() {
+  const BusyCursor busy;
+  QApplication::clipboard()->setMimeData(formattedCopy(context_.store, *edSource_));
+}
 
 void MainWindow::showHelp() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }

@@ -32,8 +32,8 @@ class MainWindow : public QMainWindow {
   /// Open's steps after the dialog: reads the file, converts it and fills
   /// both panes. On an error both panes keep what they held.
   void loadSourceFile(const std::string& fileName);
-  /// Opens a file chosen outside the open dialog (the command line) as if
-  /// it had been chosen there; an error goes to the error box.
+  /// Opens a file chosen outside the open dialog (the command line, a drop)
+  /// as if it had been chosen there; an error goes to the error box.
   void openFile(const QString& fileName);
 
   /// Keeps the settings dialog and About window active while they are open.
@@ -53,6 +53,9 @@ class MainWindow : public QMainWindow {
   void openSettings();
   void preview();
   void copyToClipboard();
+  /// Output > Copy Formatted: the source converted with inline styles, as
+  /// HTML and as plain text, on the clipboard.
+  void copyFormatted();
   void refresh();
   void showHelp();
   /// Help > About: a new About window each time, shown without blocking.
@@ -66,6 +69,8 @@ class MainWindow : public QMainWindow {
  private:
   void createControls();
   void createMenus();
+  /// A local file dropped on the window or either pane opens as with Open.
+  void acceptFileDrops();
   void initialize();
   void layOutPanes();
   /// Open's steps after the open dialog's file is chosen.

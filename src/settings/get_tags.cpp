@@ -3,34 +3,9 @@
 #include "engine/escaped_text.h"
 #include "settings/settings_io.h"
 #include "settings/settings_keys.h"
+#include "settings/tag_pair.h"
 
 namespace {
-
-/// The open and close texts of one token class.
-struct TagPair {
-  std::string& open;
-  std::string& close;
-
-  /// Adds a piece inside the ones already there, keeping the pair nested.
-  void wrap(const std::string& openTag, const std::string& closeTag) {
-    open += openTag;
-    close.insert(0, closeTag);
-  }
-};
-
-TagPair pairOf(TagSet& tags, TokenClass tokenClass) {
-  switch (tokenClass) {
-    case TokenClass::Comment:
-      return {tags.CommentOpen, tags.CommentClose};
-    case TokenClass::Number:
-      return {tags.NumberOpen, tags.NumberClose};
-    case TokenClass::Reserved:
-      return {tags.ReservedOpen, tags.ReservedClose};
-    case TokenClass::Strings:
-      break;
-  }
-  return {tags.StringsOpen, tags.StringsClose};
-}
 
 // A stored colour or class name is escaped where it meets the markup, so
 // that a hand-edited value cannot break the page; it is compared unescaped.
