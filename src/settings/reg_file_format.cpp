@@ -4,6 +4,7 @@
 #include "settings/utf16_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <vector>
 
@@ -43,22 +44,13 @@ std::vector<TextLine> splitLines(std::string_view text) {
   return lines;
 }
 
-int hexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 /// The number written by 1 to maxDigits hex digits, or nothing.
 std::optional<std::uint32_t> hexNumber(std::string_view digits, std::size_t maxDigits) {
   if (digits.empty() || digits.size() > maxDigits) return std::nullopt;
   std::uint32_t number = 0;
-  for (char c : digits) {
-    const int digit = hexDigitValue(c);
-    if (digit < 0) return std::nullopt;
-    number = number * 16 + static_cast<std::uint32_t>(digit);
-  }
+  const char* const end = digits.data() + digits.size();
+  const auto [stop, error] = std::from_chars(digits.data(), end, number, 16);
+  if (error != std::errc() || stop != end) return std::nullopt;
   return number;
 }
 
