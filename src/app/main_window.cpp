@@ -169,7 +169,7 @@ void MainWindow::layOutPanes() {
 }
 
 void MainWindow::removePreviewFile() {
-  if (!previewFileName_.empty()) std::remove(previewFileName_.c_str());
+  if (previewWritten_) std::remove(previewFileName_.c_str());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -283,6 +283,7 @@ void MainWindow::writePreviewAndOpen() {
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
   preparePreviewFolder(previewFileName_, fileNameBytes(QApplication::applicationDirPath()));
   SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());
+  previewWritten_ = true;
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());
 }
 

@@ -95,6 +95,9 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<FileDialog> openDialog_;
   PageSaver saver_;
   std::string previewFileName_;
+  /// Whether this window wrote the preview page: only then does it delete it
+  /// at exit, so closing one copy of the program leaves another's preview.
+  bool previewWritten_ = false;
   QPointer<SettingsDialog> settingsDialog_;
   /// The settings dialogs and About windows still open: they close with the
   /// program, and they refer to this window's activation keeper.

@@ -734,10 +734,14 @@ class MainWindowTest : public QObject {
     QVERIFY(!QFile::exists(preview));
   }
 
-  void closing_without_a_preview_raises_nothing() {
+  void closing_without_a_preview_raises_nothing_and_leaves_anothers_preview() {
+    const QString preview = QString::fromStdString(window_->previewFileName());
+    writeBytes(preview, "another copy's preview");
     window_->close();
     QVERIFY(!window_->isVisible());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(readBytes(preview), std::string("another copy's preview"));
+    QFile::remove(preview);
   }
 };
 
