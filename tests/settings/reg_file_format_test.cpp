@@ -1,20 +1,15 @@
 #include "settings/reg_file_format.h"
 #include "settings/utf16_text.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 const std::string Key = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings]";
 
 std::string fixture(const std::string& name) {
-  std::ifstream file(std::string(TESSALINE_SETTINGS_TEST_DATA) + "/" + name, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
+  return readBytes(std::string(TESSALINE_SETTINGS_TEST_DATA) + "/" + name);
 }
 
 /// The one value that a file of one key and one value line holds.
