@@ -2,32 +2,15 @@
 
 #include "files/atomic_file.h"
 #include "files/file_error.h"
+#include "files/utf8_path.h"
 #include "files/whole_file.h"
 #include "settings/reg_file_format.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 namespace {
-
-std::string homeFolder() {
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
-  const passwd* user = ::getpwuid(::getuid());
-  return user != nullptr ? user->pw_dir : "";
-}
-
-std::string configFolder() {
-  // A relative XDG_CONFIG_HOME is to be ignored, as an unset one.
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config == '/') {
-    return config;
-  }
-  return homeFolder() + "/.config";
-}
 
 std::string readError(const std::string& path, const std::string& reason) {
   return "Cannot read settings file '" + path + "'" + reason;
@@ -41,7 +24,7 @@ std::runtime_error writeError(const std::string& path, int error) {
 /// Replaces the file at once, making its folder when missing. Settings are
 /// small, so they reach the disk before the new file takes the old one's place.
 void replaceFile(const std::string& path, const std::string& bytes) {
-  const auto folder = std::filesystem::path(path).parent_path();
+  const auto folder = utf8Path(path).parent_path();
   std::error_code folderError;
   if (!folder.empty()) std::filesystem::create_directories(folder, folderError);
   if (folderError) throw writeError(path, folderError.value());
@@ -55,8 +38,6 @@ void replaceFile(const std::string& path, const std::string& bytes) {
 }
 
 }  // namespace
-
-std::string defaultSettingsFilePath() { return configFolder() + "/Korvane/Tessaline.reg"; }
 
 RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
 

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 
-/// $XDG_CONFIG_HOME/Korvane/Tessaline.reg, or ~/.config/Korvane/Tessaline.reg.
+/// $XDG_CONFIG_HOME/Korvane/Tessaline.reg, or ~/.config/Korvane/Tessaline.reg
+/// (not on Windows, where the settings live in the registry).
 std::string defaultSettingsFilePath();
 
 /// The settings store kept in a registry file, read afresh by every open and

@@ -1,0 +1,131 @@
+// AtomicFile on Windows: the same promise as on POSIX systems, kept with the
+// Win32 file functions on wide paths.
+
+#include "files/atomic_file.h"
+
+#include "files/file_error.h"
+#include "files/utf8_path.h"
+#include "files/windows_error.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <streambuf>
+#include <vector>
+
+/// An output buffer over a file handle that keeps the reason of the first
+/// failed write, so the error names it.
+class AtomicFile::Buffer : public std::streambuf {
+ public:
+  explicit Buffer(HANDLE file) : file_(file), bytes_(Size) {
+    setp(bytes_.data(), bytes_.data() + bytes_.size());
+  }
+  ~Buffer() override { closeFile(); }
+
+  /// The errno value of the first failure, or 0.
+  int error() const { return error_; }
+
+  /// Puts what was written on the disk; false (with error() set) when that fails.
+  bool syncFile() {
+    if (error_ == 0 && !::FlushFileBuffers(file_)) failed();
+    return error_ == 0;
+  }
+
+  /// Closes the file; false (with error() set) when that fails.
+  bool closeFile() {
+    if (file_ == INVALID_HANDLE_VALUE) return true;
+    const bool closed = ::CloseHandle(file_);
+    file_ = INVALID_HANDLE_VALUE;
+    if (!closed) failed();
+    return closed;
+  }
+
+ protected:
+  int overflow(int c) override {
+    if (!drain()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+
+  int sync() override { return drain() ? 0 : -1; }
+
+ private:
+  bool drain() {
+    for (const char* next = pbase(); error_ == 0 && next < pptr();) {
+      DWORD written = 0;
+      if (!::WriteFile(file_, next, static_cast<DWORD>(pptr() - next), &written, nullptr)) failed();
+      next += written;
+    }
+    setp(bytes_.data(), bytes_.data() + bytes_.size());
+    return error_ == 0;
+  }
+
+  void failed() {
+    if (error_ == 0) error_ = errnoOfWindowsError(::GetLastError());
+  }
+
+  static constexpr std::size_t Size = 1 << 16;
+  HANDLE file_;
+  std::vector<char> bytes_;
+  int error_ = 0;
+};
+
+namespace {
+
+/// A name in the target's folder that no other writer uses, not even another
+/// thread of this process.
+std::string temporaryNameFor(const std::string& fileName) {
+  static std::atomic<unsigned> counter{0};
+  const std::size_t slash = fileName.find_last_of("/\\") + 1;
+  return fileName.substr(0, slash) + "." + fileName.substr(slash) + ".tmp" +
+         std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter++);
+}
+
+/// Puts the temporary file in the target's place: ERROR_SUCCESS, or why not.
+DWORD putInPlace(const std::wstring& temporary, const std::wstring& target) {
+  // ReplaceFileW keeps the old file's attributes and access rights, as the
+  // POSIX writer keeps its permissions; it needs an old file to replace.
+  if (::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr))
+    return ERROR_SUCCESS;
+  if (::GetLastError() != ERROR_FILE_NOT_FOUND) return ::GetLastError();
+  if (::MoveFileExW(temporary.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return ERROR_SUCCESS;
+  return ::GetLastError();
+}
+
+}  // namespace
+
+AtomicFile::AtomicFile(std::string fileName, Sync sync)
+    : fileName_(std::move(fileName)), stream_(nullptr), sync_(sync) {
+  HANDLE file = INVALID_HANDLE_VALUE;
+  do {
+    tempName_ = temporaryNameFor(fileName_);
+    file = ::CreateFileW(utf8Path(tempName_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  } while (file == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS);
+  if (file == INVALID_HANDLE_VALUE) raise(errnoOfWindowsError(::GetLastError()));
+  buffer_ = std::make_unique<Buffer>(file);
+  stream_.rdbuf(buffer_.get());
+}
+
+AtomicFile::~AtomicFile() {
+  if (committed_) return;
+  buffer_.reset();
+  ::DeleteFileW(utf8Path(tempName_).c_str());
+}
+
+void AtomicFile::commit() {
+  stream_.flush();
+  if (sync_ == Sync::BeforeRename) buffer_->syncFile();
+  if (!buffer_->closeFile() || buffer_->error() != 0) raise(buffer_->error());
+  const DWORD error = putInPlace(utf8Path(tempName_).wstring(), utf8Path(fileName_).wstring());
+  if (error != ERROR_SUCCESS) raise(errnoOfWindowsError(error));
+  committed_ = true;
+}
+
+void AtomicFile::raise(int error) const { throw FileError("write", fileName_, error); }
