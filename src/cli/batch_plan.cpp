@@ -1,6 +1,7 @@
 #include "cli/batch_plan.h"
 
 #include "files/file_error.h"
+#include "files/utf8_path.h"
 
 #include <algorithm>
 #include <array>
@@ -17,11 +18,11 @@ namespace {
 /// Collects items in order and refuses a page that an earlier item takes.
 class PlanBuilder {
  public:
-  explicit PlanBuilder(const std::string& outputDir) : outputDir_(outputDir) {}
+  explicit PlanBuilder(const std::string& outputDir) : outputDir_(utf8Path(outputDir)) {}
 
   void addSource(const fs::path& source, const fs::path& pageBelowDir) {
     BatchItem item{
-        source.string(), (outputDir_ / pageBelowDir).lexically_normal().string() + ".html", {}};
+        utf8Text(source), utf8Text((outputDir_ / pageBelowDir).lexically_normal()) + ".html", {}};
     const auto [taken, isNew] = pageOwners_.try_emplace(item.page, item.source);
     if (!isNew)
       item.error = "Cannot convert '" + item.source + "': its page '" + item.page +
@@ -51,7 +52,7 @@ void readFolder(const fs::path& folder, const fs::path& below, std::vector<fs::p
     const fs::path name = below / entry->path().filename();
     if (entry->is_directory(typeError) && !entry->is_symlink(typeError))
       folders.push_back(name);
-    else if (entry->is_regular_file(typeError) && isPascalSourceName(name.filename().string()))
+    else if (entry->is_regular_file(typeError) && isPascalSourceName(utf8Text(name.filename())))
       sources.push_back(name);
   }
 }
@@ -75,7 +76,7 @@ void addFolder(const fs::path& folder, PlanBuilder& plan) {
   std::sort(unreadable.begin(), unreadable.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& [path, error] : unreadable)
-    plan.addError(path.string(), FileError("read", path.string(), error.value()).what());
+    plan.addError(utf8Text(path), FileError("read", utf8Text(path), error.value()).what());
 }
 
 }  // namespace
@@ -95,13 +96,13 @@ std::vector<BatchItem> planBatch(const std::vector<std::string>& paths,
   PlanBuilder plan(outputDir);
   for (const std::string& path : paths) {
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::file_status status = fs::status(utf8Path(path), error);
     if (error) {
       plan.addError(path, FileError("read", path, error.value()).what());
     } else if (fs::is_directory(status)) {
-      addFolder(path, plan);
+      addFolder(utf8Path(path), plan);
     } else {
-      plan.addSource(path, fs::path(path).filename());
+      plan.addSource(utf8Path(path), utf8Path(path).filename());
     }
   }
   return plan.take();

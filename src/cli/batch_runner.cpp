@@ -2,6 +2,7 @@
 
 #include "cli/page_converter.h"
 #include "files/file_error.h"
+#include "files/utf8_path.h"
 #include "output/file_name_rules.h"
 
 #include <algorithm>
@@ -67,7 +68,7 @@ class BatchReport {
 
 void convertItem(const BatchItem& item, PageConverter& converter) {
   if (!item.error.empty()) throw std::runtime_error(item.error);
-  const std::filesystem::path folder = std::filesystem::path(item.page).parent_path();
+  const std::filesystem::path folder = utf8Path(item.page).parent_path();
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
   if (error) throw FileError("write", item.page, error.value());

@@ -1,11 +1,28 @@
 #include "cli/command_line.h"
 
+#include "files/utf8_path.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <filesystem>
 #include <thread>
 
-std::variant<ConvertRequest, int> parseCommandLine(int argc, const char* const* argv) {
+namespace {
+
+/// CLI::ExistingFile for a UTF-8 name: CLI11 would take it in the C locale's
+/// code page on Windows.
+std::string notAnExistingFile(const std::string& name) {
+  std::error_code error;
+  const auto status = std::filesystem::status(utf8Path(name), error);
+  if (!std::filesystem::exists(status)) return "File does not exist: " + name;
+  if (std::filesystem::is_directory(status)) return "File is actually a directory: " + name;
+  return {};
+}
+
+}  // namespace
+
+std::variant<ConvertRequest, int> parseCommandLine(const std::vector<std::string>& arguments) {
   ConvertRequest request;
   request.jobs = std::max(1u, std::thread::hardware_concurrency());
   CLI::App app("Turns Delphi (Object Pascal) source into syntax-highlighted HTML pages.",
@@ -25,7 +42,7 @@ std::variant<ConvertRequest, int> parseCommandLine(int argc, const char* const* 
   app.add_option("--settings", request.settingsFile,
                  "Read the settings from this registry file instead of the user's")
       ->option_text("FILE")
-      ->check(CLI::ExistingFile);
+      ->check(notAnExistingFile, "FILE");
   auto* outputDir =
       app.add_option("-d,--directory", request.outputDir,
                      "Convert every FILE, and the Pascal sources in every folder, into pages "
@@ -37,7 +54,9 @@ std::variant<ConvertRequest, int> parseCommandLine(int argc, const char* const* 
   outputDir->excludes(outputFile)->excludes(lines)->excludes(title);
 
   try {
-    app.parse(argc, argv);
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+    app.parse(static_cast<int>(argv.size()), argv.data());
     if (request.outputDir && request.inputs.empty())
       throw CLI::ValidationError("FILE", "-d needs at least one file or folder to convert");
     if (!request.outputDir && request.inputs.size() > 1)

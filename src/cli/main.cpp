@@ -5,8 +5,10 @@
 #include "cli/batch_runner.h"
 #include "cli/command_line.h"
 #include "cli/page_converter.h"
+#include "cli/platform.h"
 #include "cli/standard_output.h"
 #include "files/file_error.h"
+#include "files/utf8_path.h"
 #include "output/file_name_rules.h"
 #include "settings/get_tags.h"
 #include "settings/reg_file_store.h"
@@ -18,9 +20,11 @@
 namespace {
 
 TagSet loadTags(const ConvertRequest& request) {
-  RegFileStore store(request.settingsFile.value_or(defaultSettingsFilePath()));
+  const std::unique_ptr<SettingsStore> store =
+      request.settingsFile ? std::make_unique<RegFileStore>(*request.settingsFile)
+                           : userSettingsStore();
   TagSet tags;
-  GetTags(store, tags);
+  GetTags(*store, tags);
   return tags;
 }
 
@@ -44,7 +48,7 @@ int convertOne(const ConvertRequest& request, const TagSet& tags) {
 /// Many sources to pages below -d's folder.
 int convertMany(const ConvertRequest& request, const TagSet& tags) {
   std::error_code error;
-  std::filesystem::create_directories(*request.outputDir, error);
+  std::filesystem::create_directories(utf8Path(*request.outputDir), error);
   if (error) throw FileError("write", *request.outputDir, error.value());
   const BatchResult result =
       runBatch(planBatch(request.inputs, *request.outputDir), tags, request.jobs);
@@ -55,13 +59,14 @@ int convertMany(const ConvertRequest& request, const TagSet& tags) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  useBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
 #ifdef SIGXFSZ
   // Past the file-size limit a write then fails with EFBIG, which is
   // reported, instead of the signal ending the program mid-page.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
-  const auto parsed = parseCommandLine(argc, argv);
+  const auto parsed = parseCommandLine(commandLineArguments(argc, argv));
   if (const int* status = std::get_if<int>(&parsed)) return *status;
   const auto& request = std::get<ConvertRequest>(parsed);
   try {

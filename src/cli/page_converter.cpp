@@ -3,6 +3,7 @@
 #include "engine/source_lines.h"
 #include "files/atomic_file.h"
 #include "files/file_error.h"
+#include "files/utf8_path.h"
 #include "output/page_writer.h"
 
 #include <cerrno>
@@ -56,9 +57,9 @@ std::istream& openSource(const std::string& sourcePath, std::ifstream& file) {
   // A folder opens like a file and fails only at its first read, after the
   // page has begun.
   std::error_code ignored;
-  if (std::filesystem::is_directory(sourcePath, ignored))
-    throw FileError("read", sourcePath, EISDIR);
-  file.open(sourcePath, std::ios::binary);
+  const std::filesystem::path path = utf8Path(sourcePath);
+  if (std::filesystem::is_directory(path, ignored)) throw FileError("read", sourcePath, EISDIR);
+  file.open(path, std::ios::binary);
   if (!file.is_open()) throw FileError("read", sourcePath, errno);
   return file;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/escaped_text.h"
 
+#include <filesystem>
 #include <string_view>
 
 std::string applyExtensionRule(const std::string& fileName, int selectedFilter) {
@@ -20,7 +21,10 @@ std::string applyExtensionRule(const std::string& fileName, int selectedFilter) 
 }
 
 std::string fileNamePart(const std::string& path) {
-  return path.substr(path.find_last_of('/') + 1);
+  // Windows takes "\\" as well as "/" between folders.
+  constexpr const char* separators =
+      std::filesystem::path::preferred_separator == '/' ? "/" : "/\\";
+  return path.substr(path.find_last_of(separators) + 1);
 }
 
 std::string htmlTitle(const std::string& text) { return escapeHtmlText(text); }

@@ -9,7 +9,8 @@ enum SaveFilter { AllFilesFilter = 1, HtmlFilter = 2, HtmFilter = 3, ShtmlFilter
 /// ".html", ".htm" or ".shtml" (letter case significant).
 std::string applyExtensionRule(const std::string& fileName, int selectedFilter);
 
-/// The file-name part of a path: everything after the last "/".
+/// The file-name part of a path: everything after the last "/" (on Windows,
+/// the last "/" or "\").
 std::string fileNamePart(const std::string& path);
 
 /// A plain text (a file name) as an HTML title: "&", "<" and ">" escaped.

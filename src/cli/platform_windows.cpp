@@ -1,0 +1,40 @@
+#include "cli/platform.h"
+
+#include "settings/registry_store.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+std::string utf8Of(const wchar_t* text) {
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
+  bytes.pop_back();
+  return bytes;
+}
+
+}  // namespace
+
+// argv arrives in the ANSI code page, which has no room for most names; the
+// wide command line has them all.
+std::vector<std::string> commandLineArguments(int, char**) {
+  int count = 0;
+  const std::unique_ptr<LPWSTR, decltype(&::LocalFree)> wide(
+      ::CommandLineToArgvW(::GetCommandLineW(), &count), &::LocalFree);
+  std::vector<std::string> arguments;
+  for (int i = 0; wide && i < count; ++i) arguments.push_back(utf8Of(wide.get()[i]));
+  return arguments;
+}
+
+void useBinaryStandardStreams() {
+  for (std::FILE* stream : {stdin, stdout, stderr}) ::_setmode(::_fileno(stream), _O_BINARY);
+}
+
+std::unique_ptr<SettingsStore> userSettingsStore() { return std::make_unique<RegistryStore>(); }
