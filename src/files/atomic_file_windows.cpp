@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cerrno>
 #include <streambuf>
 #include <vector>
 
@@ -84,18 +85,19 @@ std::string temporaryNameFor(const std::string& fileName) {
          std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter++);
 }
 
-/// Puts the temporary file in the target's place: ERROR_SUCCESS, or why not.
-DWORD putInPlace(const std::wstring& temporary, const std::wstring& target) {
-  // ReplaceFileW keeps the old file's attributes and access rights, as the
-  // POSIX writer keeps its permissions; it needs an old file to replace.
-  if (::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                     nullptr, nullptr))
-    return ERROR_SUCCESS;
-  if (::GetLastError() != ERROR_FILE_NOT_FOUND) return ::GetLastError();
+/// Puts the temporary file in the target's place: 0, or the errno value of
+/// why not.
+int putInPlace(const std::wstring& temporary, const std::wstring& target) {
+  // Windows refuses to put a file in a folder's place; Wine does not.
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    return EISDIR;
+  // ReplaceFileW would keep the old file's access rights, but Wine's fails on
+  // the host's folders (Z:), where builds and tests work.
   if (::MoveFileExW(temporary.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return ERROR_SUCCESS;
-  return ::GetLastError();
+    return 0;
+  return errnoOfWindowsError(::GetLastError());
 }
 
 }  // namespace
@@ -123,8 +125,8 @@ void AtomicFile::commit() {
   stream_.flush();
   if (sync_ == Sync::BeforeRename) buffer_->syncFile();
   if (!buffer_->closeFile() || buffer_->error() != 0) raise(buffer_->error());
-  const DWORD error = putInPlace(utf8Path(tempName_).wstring(), utf8Path(fileName_).wstring());
-  if (error != ERROR_SUCCESS) raise(errnoOfWindowsError(error));
+  const int error = putInPlace(utf8Path(tempName_).wstring(), utf8Path(fileName_).wstring());
+  if (error != 0) raise(error);
   committed_ = true;
 }
 

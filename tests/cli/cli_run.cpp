@@ -3,10 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -19,16 +16,6 @@ std::string shellQuoted(const std::string& text) {
 }
 
 }  // namespace
-
-CliSandbox::CliSandbox() : folder_(temp_.path()) {
-  fs::create_directories(folder_ / ".no-settings");
-}
-
-void CliSandbox::write(const std::string& relativePath, const std::string& bytes) const {
-  writeBytes(folder_ / relativePath, bytes);
-}
-
-std::string CliSandbox::read(const fs::path& path) const { return readBytes(folder_ / path); }
 
 CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& stdinFile,
                        const RunOptions& options) const {

@@ -1,6 +1,7 @@
 #include "cli_run.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
+#include "files/utf8_path.h"
 #include "output/file_name_rules.h"
 #include "output/page_writer.h"
 #include "settings/get_tags.h"
@@ -63,7 +64,7 @@ TEST_F(ConvertCliTest, OutputFileEqualsTheWindowsSaveOutputInBothModes) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
     const fs::path saved = box.folder() / "window.html";
-    SaveOutput(saved, htmlTitle(fileNamePart("unit1.pas")), storedTags(regFile),
+    SaveOutput(saved.string(), htmlTitle(fileNamePart("unit1.pas")), storedTags(regFile),
                Convert(splitSourceLines(unitBytes), storedTags(regFile)));
     EXPECT_EQ(box.read("unit1.pas.html"), box.read(saved)) << settings;
   }
@@ -211,6 +212,19 @@ TEST_F(ConvertCliTest, OutputItsUserMayNotWriteIsRefusedAndLeft) {
   EXPECT_EQ(box.read("read-only.html"), "old page");
 }
 
+TEST_F(ConvertCliTest, NamesBeyondAsciiReachTheFilesAndTheTitle) {
+  const std::string folder = "d\xC3\xA9j\xC3\xA0";  // "déjà" and "ünit1.pas" in UTF-8
+  const std::string unit = "\xC3\xBCnit1.pas";
+  box.write(folder + "/" + unit, unitBytes);
+  const CliRun run = box.run({"-o", folder + "/page.html", folder + "/" + unit});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string page = windowPage(unitBytes, unit, builtInTags());
+  EXPECT_EQ(box.read(utf8Path(folder + "/page.html")), page);
+  const CliRun batch = box.run({"-d", folder + "/out", folder});
+  EXPECT_EQ(batch.err, "1 converted, 0 failed\n");
+  EXPECT_EQ(box.read(utf8Path(folder + "/out/" + unit + ".html")), page);
+}
+
 class BatchCliTest : public ConvertCliTest {};
 
 TEST_F(BatchCliTest, WalksFoldersForPascalSourcesOfAnyLetterCase) {
@@ -237,11 +251,12 @@ TEST_F(BatchCliTest, SecondSourceForTheSamePageFailsAndTheRestGoOn) {
   box.write("b/x.pas", "unit B;");
   box.write("c/y.pas", "unit C;");
   const CliRun run = box.run({"-d", "out", "a/x.pas", "missing.pas", "b/x.pas", "c/y.pas"});
+  // Pages are named with the system's own folder separator.
+  const std::string page = fs::path("out/x.pas.html").make_preferred().string();
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            "Cannot read file 'missing.pas': No such file or directory\n"
-            "Cannot convert 'b/x.pas': its page 'out/x.pas.html' is already made from 'a/x.pas'\n"
-            "2 converted, 2 failed\n");
+  EXPECT_EQ(run.err, "Cannot read file 'missing.pas': No such file or directory\n"
+                     "Cannot convert 'b/x.pas': its page '" +
+                         page + "' is already made from 'a/x.pas'\n" + "2 converted, 2 failed\n");
   EXPECT_EQ(box.read("out/x.pas.html"), windowPage("unit A;", "x.pas", builtInTags()));
   EXPECT_EQ(box.read("out/y.pas.html"), windowPage("unit C;", "y.pas", builtInTags()));
 }

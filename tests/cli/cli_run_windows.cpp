@@ -1,0 +1,89 @@
+// The runs of tessaline-convert.exe on Windows: no shell, so the arguments
+// go through the command-line quoting that CommandLineToArgvW undoes.
+
+#include "cli_run.h"
+#include "files/utf8_path.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+/// One argument as CommandLineToArgvW reads it back: in quotes, with a
+/// backslash before each quote and doubled backslashes before a quote.
+std::wstring quoted(const std::wstring& argument) {
+  std::wstring text = L"\"";
+  std::size_t backslashes = 0;
+  for (wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    text.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    text += c;
+  }
+  text.append(backslashes * 2, L'\\');
+  return text + L"\"";
+}
+
+/// A path of the build machine, such as the converter's, as Wine's Windows
+/// programs name it: Z: is the root of the Unix file system.
+std::wstring windowsPath(const std::string& path) {
+  fs::path windows = utf8Path(path.starts_with('/') ? "Z:" + path : path);
+  return windows.make_preferred().wstring();
+}
+
+/// A handle that the child inherits, closed when the scope ends.
+class InheritedFile {
+ public:
+  InheritedFile(const fs::path& path, DWORD access, DWORD disposition) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    handle_ = ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path.string());
+  }
+  ~InheritedFile() { ::CloseHandle(handle_); }
+  InheritedFile(const InheritedFile&) = delete;
+  InheritedFile& operator=(const InheritedFile&) = delete;
+
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& stdinFile) const {
+  std::wstring commandLine = quoted(windowsPath(TESSALINE_CONVERT));
+  for (const std::string& arg : args) commandLine += L" " + quoted(utf8Path(arg).wstring());
+  DWORD status = static_cast<DWORD>(-1);
+  {
+    const InheritedFile in(stdinFile.empty() ? fs::path(L"NUL") : folder_ / utf8Path(stdinFile),
+                           GENERIC_READ, OPEN_EXISTING);
+    const InheritedFile out(folder_ / ".out", GENERIC_WRITE, CREATE_ALWAYS);
+    const InheritedFile err(folder_ / ".err", GENERIC_WRITE, CREATE_ALWAYS);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in.get();
+    startup.hStdOutput = out.get();
+    startup.hStdError = err.get();
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                          folder_.c_str(), &startup, &process))
+      throw std::runtime_error("cannot start " + std::string(TESSALINE_CONVERT));
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    ::GetExitCodeProcess(process.hProcess, &status);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+  }
+  CliRun run{static_cast<int>(status), read(".out"), read(".err")};
+  fs::remove(folder_ / ".out");
+  fs::remove(folder_ / ".err");
+  return run;
+}
