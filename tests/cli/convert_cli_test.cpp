@@ -254,9 +254,10 @@ TEST_F(BatchCliTest, SecondSourceForTheSamePageFailsAndTheRestGoOn) {
   // Pages are named with the system's own folder separator.
   const std::string page = fs::path("out/x.pas.html").make_preferred().string();
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Cannot read file 'missing.pas': No such file or directory\n"
-                     "Cannot convert 'b/x.pas': its page '" +
-                         page + "' is already made from 'a/x.pas'\n" + "2 converted, 2 failed\n");
+  EXPECT_EQ(run.err,
+            "Cannot read file 'missing.pas': No such file or directory\n"
+            "Cannot convert 'b/x.pas': its page '" +
+                page + "' is already made from 'a/x.pas'\n" + "2 converted, 2 failed\n");
   EXPECT_EQ(box.read("out/x.pas.html"), windowPage("unit A;", "x.pas", builtInTags()));
   EXPECT_EQ(box.read("out/y.pas.html"), windowPage("unit C;", "y.pas", builtInTags()));
 }

@@ -1,5 +1,5 @@
-#include "settings/reg_file_format.h"
 #include "settings/registry_store.h"
+#include "settings/reg_file_format.h"
 #include "store_contract.h"
 #include "test_registry_key.h"
 
@@ -9,19 +9,20 @@ namespace {
 
 /// Keys in a test key of the registry.
 class RegistryBacking : public StoreBacking {
-public:
+ public:
   explicit RegistryBacking(const std::string& text) { key_.import(parseRegFile(text)); }
   std::shared_ptr<SettingsStore> open() override {
     return std::make_shared<RegistryStore>(key_.root());
   }
 
-private:
+ private:
   TestRegistryKey key_;
 };
 
-INSTANTIATE_STORE_CONTRACT(RegistryStore, (StoreKind{"RegistryStore", [](const std::string& text) {
-                             return std::make_unique<RegistryBacking>(text);
-                           }}));
+INSTANTIATE_STORE_CONTRACT(RegistryStore,
+                           (StoreKind{"RegistryStore", [](const std::string& text) {
+                                        return std::make_unique<RegistryBacking>(text);
+                                      }}));
 
 std::string errorOf(const std::function<void()>& action) {
   try {
@@ -33,7 +34,7 @@ std::string errorOf(const std::function<void()>& action) {
 }
 
 class RegistryStoreTest : public testing::Test {
-protected:
+ protected:
   TestRegistryKey key;
   RegistryStore store{key.root()};
 };
@@ -45,7 +46,7 @@ struct WrongType {
 
 TEST_F(RegistryStoreTest, TypesTheFileCannotHoldAreInvalidForEveryRead) {
   const WrongType wrongTypes[] = {
-      {REG_QWORD, std::string(8, '\1')},       {REG_DWORD_BIG_ENDIAN, std::string(4, '\1')},
+      {REG_QWORD, std::string(8, '\1')},          {REG_DWORD_BIG_ENDIAN, std::string(4, '\1')},
       {REG_MULTI_SZ, std::string("a\0b\0\0", 5)}, {REG_NONE, std::string(4, '\1')},
       {REG_LINK, std::string(4, '\1')},
   };
@@ -99,8 +100,7 @@ TEST_F(RegistryStoreTest, WritesDwordsAndTextsWithTheirZero) {
   store.writeText("DefaultColor", "000080");
   EXPECT_EQ(key.typeAndSize(SettingsKey, "Incode"), std::make_pair(DWORD{REG_DWORD}, DWORD{4}));
   EXPECT_EQ(key.typeAndSize(SettingsKey, "TabSize"), std::make_pair(DWORD{REG_DWORD}, DWORD{4}));
-  EXPECT_EQ(key.typeAndSize(SettingsKey, "DefaultColor"),
-            std::make_pair(DWORD{REG_SZ}, DWORD{7}));
+  EXPECT_EQ(key.typeAndSize(SettingsKey, "DefaultColor"), std::make_pair(DWORD{REG_SZ}, DWORD{7}));
 }
 
 }  // namespace

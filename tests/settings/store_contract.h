@@ -11,7 +11,7 @@
 
 /// Where a store under test keeps its keys: memory, a file, the registry.
 class StoreBacking {
-public:
+ public:
   virtual ~StoreBacking() = default;
   /// A store over the backing's keys; each call gives one that has read nothing yet.
   virtual std::shared_ptr<SettingsStore> open() = 0;

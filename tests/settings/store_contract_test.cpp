@@ -36,8 +36,7 @@ struct FailingRead {
 };
 
 const FailingRead FailingReads[] = {
-    {"missing flag", [](SettingsStore& s) { s.readFlag("Bold"); },
-     "Failed to get data for 'Bold'"},
+    {"missing flag", [](SettingsStore& s) { s.readFlag("Bold"); }, "Failed to get data for 'Bold'"},
     {"missing integer", [](SettingsStore& s) { s.readInteger("TabSize"); },
      "Failed to get data for 'TabSize'"},
     {"flag stored as text", [](SettingsStore& s) { s.readFlag("Text"); },
@@ -120,30 +119,31 @@ TEST_P(StoreContract, AWriteReplacesAValueOfAnotherType) {
 /// A store in memory: every open() gives the same store, which reads its
 /// committed keys afresh at every open of a key.
 class MemoryBacking : public StoreBacking {
-public:
-  explicit MemoryBacking(const std::string& text) : store_(std::make_shared<MemoryStore>(storeFrom(text))) {}
+ public:
+  explicit MemoryBacking(const std::string& text)
+      : store_(std::make_shared<MemoryStore>(storeFrom(text))) {}
   std::shared_ptr<SettingsStore> open() override { return store_; }
 
-private:
+ private:
   std::shared_ptr<MemoryStore> store_;
 };
 
 /// A REGEDIT4 file in a folder of its own.
 class FileBacking : public StoreBacking {
-public:
+ public:
   explicit FileBacking(const std::string& text) { writeBytes(path_, text); }
   std::shared_ptr<SettingsStore> open() override { return std::make_shared<RegFileStore>(path_); }
 
-private:
+ private:
   TempFolder folder_;
   std::string path_ = folder_.file("Tessaline.reg");
 };
 
 INSTANTIATE_STORE_CONTRACT(MemoryStore, (StoreKind{"MemoryStore", [](const std::string& text) {
-                             return std::make_unique<MemoryBacking>(text);
-                           }}));
+                                                     return std::make_unique<MemoryBacking>(text);
+                                                   }}));
 INSTANTIATE_STORE_CONTRACT(RegFileStore, (StoreKind{"RegFileStore", [](const std::string& text) {
-                             return std::make_unique<FileBacking>(text);
-                           }}));
+                                                      return std::make_unique<FileBacking>(text);
+                                                    }}));
 
 }  // namespace

@@ -55,8 +55,7 @@ void TestRegistryKey::import(const RegKeyTree& tree) const {
 void TestRegistryKey::setValue(const std::string& keyPath, const std::string& name, DWORD type,
                                const std::string& data) const {
   const KeyCloser key{createKey(keyPath)};
-  check(::RegSetValueExA(key.key, name.c_str(), 0, type,
-                         reinterpret_cast<const BYTE*>(data.data()),
+  check(::RegSetValueExA(key.key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                          static_cast<DWORD>(data.size())),
         "RegSetValueExA");
 }

@@ -10,7 +10,7 @@
 /// deleted with everything below it at the end of the scope: every test
 /// program under one Wine prefix shares one HKEY_CURRENT_USER.
 class TestRegistryKey {
-public:
+ public:
   TestRegistryKey();
   ~TestRegistryKey();
   TestRegistryKey(const TestRegistryKey&) = delete;
@@ -30,7 +30,7 @@ public:
   /// The type and size of a value below root().
   std::pair<DWORD, DWORD> typeAndSize(const std::string& keyPath, const std::string& name) const;
 
-private:
+ private:
   /// The key at keyPath (a store path, "\\Software\\..."), made when missing.
   HKEY createKey(const std::string& keyPath) const;
 
