@@ -24,17 +24,13 @@ const RegValue* KeyTreeStore::findOpenValue(const std::string& name) const {
   return key->findValue(name);
 }
 
-std::int32_t KeyTreeStore::readDword(const std::string& name) {
+std::int32_t KeyTreeStore::readInteger(const std::string& name) {
   const RegValue* value = findOpenValue(name);
   if (value == nullptr) throw failedToGetData(name);
   if (value->type != RegDword) throw invalidDataType(name);
   if (value->data.size() != 4) throw failedToGetData(name);
   return static_cast<std::int32_t>(dwordNumber(value->data));
 }
-
-bool KeyTreeStore::readFlag(const std::string& name) { return readDword(name) != 0; }
-
-std::int32_t KeyTreeStore::readInteger(const std::string& name) { return readDword(name); }
 
 std::string KeyTreeStore::readText(const std::string& name) {
   const RegValue* value = findOpenValue(name);
@@ -50,10 +46,6 @@ void KeyTreeStore::writeValue(const std::string& name, RegType type, std::string
   if (key == nullptr) throw failedToSetData(name);
   key->setValue(RegValue{name, type, std::move(data)});
   if (!grouping_) saveTree(tree_);
-}
-
-void KeyTreeStore::writeFlag(const std::string& name, bool value) {
-  writeInteger(name, value ? 1 : 0);
 }
 
 void KeyTreeStore::writeInteger(const std::string& name, std::int32_t value) {

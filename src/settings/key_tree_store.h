@@ -15,10 +15,8 @@ inline constexpr const char* CurrentUserHive = "HKEY_CURRENT_USER";
 class KeyTreeStore : public SettingsStore {
  public:
   bool openKey(const std::string& path, bool create) override;
-  bool readFlag(const std::string& name) override;
   std::int32_t readInteger(const std::string& name) override;
   std::string readText(const std::string& name) override;
-  void writeFlag(const std::string& name, bool value) override;
   void writeInteger(const std::string& name, std::int32_t value) override;
   void writeText(const std::string& name, const std::string& value) override;
   void closeKey() noexcept override;
@@ -39,7 +37,6 @@ class KeyTreeStore : public SettingsStore {
  private:
   /// The named value of the open key, or null; no open key is a read error.
   const RegValue* findOpenValue(const std::string& name) const;
-  std::int32_t readDword(const std::string& name);
   void writeValue(const std::string& name, RegType type, std::string data);
 
   RegKeyTree tree_;

@@ -47,17 +47,13 @@ std::optional<RegistryStore::Value> RegistryStore::queryValue(const std::string&
   }
 }
 
-std::int32_t RegistryStore::readDword(const std::string& name) const {
+std::int32_t RegistryStore::readInteger(const std::string& name) {
   const auto value = queryValue(name);
   if (!value) throw failedToGetData(name);
   if (value->type != REG_DWORD) throw invalidDataType(name);
   if (value->data.size() != sizeof(std::int32_t)) throw failedToGetData(name);
   return static_cast<std::int32_t>(dwordNumber(value->data));
 }
-
-bool RegistryStore::readFlag(const std::string& name) { return readDword(name) != 0; }
-
-std::int32_t RegistryStore::readInteger(const std::string& name) { return readDword(name); }
 
 std::string RegistryStore::readText(const std::string& name) {
   const auto value = queryValue(name);
@@ -71,10 +67,6 @@ void RegistryStore::setValue(const std::string& name, DWORD type, const std::str
       ::RegSetValueExA(open_, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                        static_cast<DWORD>(data.size())) != ERROR_SUCCESS)
     throw failedToSetData(name);
-}
-
-void RegistryStore::writeFlag(const std::string& name, bool value) {
-  writeInteger(name, value ? 1 : 0);
 }
 
 void RegistryStore::writeInteger(const std::string& name, std::int32_t value) {

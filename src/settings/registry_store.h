@@ -24,10 +24,8 @@ class RegistryStore : public SettingsStore {
   RegistryStore& operator=(const RegistryStore&) = delete;
 
   bool openKey(const std::string& path, bool create) override;
-  bool readFlag(const std::string& name) override;
   std::int32_t readInteger(const std::string& name) override;
   std::string readText(const std::string& name) override;
-  void writeFlag(const std::string& name, bool value) override;
   void writeInteger(const std::string& name, std::int32_t value) override;
   void writeText(const std::string& name, const std::string& value) override;
   void closeKey() noexcept override;
@@ -42,7 +40,6 @@ class RegistryStore : public SettingsStore {
   /// The named value of the open key, or nothing when it is absent; no open
   /// key or a failed read raises "Failed to get data for '<name>'".
   std::optional<Value> queryValue(const std::string& name) const;
-  std::int32_t readDword(const std::string& name) const;
   void setValue(const std::string& name, DWORD type, const std::string& data);
 
   HKEY root_;

@@ -25,11 +25,12 @@ class SettingsStore {
   /// with create, makes it and every missing key on its path. True when open.
   virtual bool openKey(const std::string& path, bool create) = 0;
   /// A REG_DWORD read as a flag: any non-zero value is true.
-  virtual bool readFlag(const std::string& name) = 0;
+  bool readFlag(const std::string& name) { return readInteger(name) != 0; }
   virtual std::int32_t readInteger(const std::string& name) = 0;
   /// REG_SZ or REG_EXPAND_SZ, up to the first zero byte; empty when absent.
   virtual std::string readText(const std::string& name) = 0;
-  virtual void writeFlag(const std::string& name, bool value) = 0;
+  /// Writes 1 or 0 as a REG_DWORD.
+  void writeFlag(const std::string& name, bool value) { writeInteger(name, value ? 1 : 0); }
   virtual void writeInteger(const std::string& name, std::int32_t value) = 0;
   virtual void writeText(const std::string& name, const std::string& value) = 0;
   virtual void closeKey() = 0;

@@ -3,6 +3,7 @@
 
 #include "cli_run.h"
 #include "files/utf8_path.h"
+#include "files/windows_handle.h"
 
 #include <windows.h>
 
@@ -37,24 +38,14 @@ std::wstring windowsPath(const std::string& path) {
   return windows.make_preferred().wstring();
 }
 
-/// A handle that the child inherits, closed when the scope ends.
-class InheritedFile {
- public:
-  InheritedFile(const fs::path& path, DWORD access, DWORD disposition) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    handle_ = ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path.string());
-  }
-  ~InheritedFile() { ::CloseHandle(handle_); }
-  InheritedFile(const InheritedFile&) = delete;
-  InheritedFile& operator=(const InheritedFile&) = delete;
-
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
+/// A file that the child inherits as a standard stream.
+HANDLE inheritedFile(const fs::path& path, DWORD access, DWORD disposition) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  const HANDLE file = ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    &inherit, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path.string());
+  return file;
+}
 
 }  // namespace
 
@@ -63,10 +54,11 @@ CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& 
   for (const std::string& arg : args) commandLine += L" " + quoted(utf8Path(arg).wstring());
   DWORD status = static_cast<DWORD>(-1);
   {
-    const InheritedFile in(stdinFile.empty() ? fs::path(L"NUL") : folder_ / utf8Path(stdinFile),
-                           GENERIC_READ, OPEN_EXISTING);
-    const InheritedFile out(folder_ / ".out", GENERIC_WRITE, CREATE_ALWAYS);
-    const InheritedFile err(folder_ / ".err", GENERIC_WRITE, CREATE_ALWAYS);
+    const WindowsHandle in(
+        inheritedFile(stdinFile.empty() ? fs::path(L"NUL") : folder_ / utf8Path(stdinFile),
+                      GENERIC_READ, OPEN_EXISTING));
+    const WindowsHandle out(inheritedFile(folder_ / ".out", GENERIC_WRITE, CREATE_ALWAYS));
+    const WindowsHandle err(inheritedFile(folder_ / ".err", GENERIC_WRITE, CREATE_ALWAYS));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -77,10 +69,10 @@ CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& 
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                           folder_.c_str(), &startup, &process))
       throw std::runtime_error("cannot start " + std::string(TESSALINE_CONVERT));
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    ::GetExitCodeProcess(process.hProcess, &status);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    const WindowsHandle thread(process.hThread);
+    const WindowsHandle child(process.hProcess);
+    ::WaitForSingleObject(child.get(), INFINITE);
+    ::GetExitCodeProcess(child.get(), &status);
   }
   CliRun run{static_cast<int>(status), read(".out"), read(".err")};
   fs::remove(folder_ / ".out");

@@ -1,4 +1,5 @@
 #include "settings/reg_file_store.h"
+#include "error_of.h"
 #include "settings/settings_io.h"
 #include "test_files.h"
 
@@ -13,15 +14,6 @@ namespace {
 using namespace std::string_literals;
 
 const std::string SettingsBlock = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings]";
-
-std::string errorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::runtime_error& error) {
-    return error.what();
-  }
-  return "no error";
-}
 
 /// Settings with every field set, so a round trip shows each value.
 HeldSettings sampleSettings() {

@@ -1,4 +1,5 @@
 #include "settings/registry_store.h"
+#include "error_of.h"
 #include "settings/reg_file_format.h"
 #include "store_contract.h"
 #include "test_registry_key.h"
@@ -23,15 +24,6 @@ INSTANTIATE_STORE_CONTRACT(RegistryStore,
                            (StoreKind{"RegistryStore", [](const std::string& text) {
                                         return std::make_unique<RegistryBacking>(text);
                                       }}));
-
-std::string errorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::runtime_error& error) {
-    return error.what();
-  }
-  return "no error";
-}
 
 class RegistryStoreTest : public testing::Test {
  protected:

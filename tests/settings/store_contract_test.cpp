@@ -1,5 +1,6 @@
 #include "store_contract.h"
 
+#include "error_of.h"
 #include "settings/memory_store.h"
 #include "settings/reg_file_store.h"
 #include "store_text.h"
@@ -19,15 +20,6 @@ const std::string StoreText = R"(REGEDIT4
 "Short"=hex(4):01,00
 "Binary"=hex:01,00,00,00
 )";
-
-std::string errorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::runtime_error& error) {
-    return error.what();
-  }
-  return "no error";
-}
 
 struct FailingRead {
   const char* what;
