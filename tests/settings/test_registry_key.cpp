@@ -7,6 +7,9 @@
 
 namespace {
 
+/// The key below which every test makes its own.
+constexpr const char* TestsKey = "Software\\Tessaline tests";
+
 /// Closes a key at the end of the scope.
 struct KeyCloser {
   HKEY key;
@@ -22,7 +25,7 @@ void check(LONG status, const char* what) {
 
 TestRegistryKey::TestRegistryKey() {
   static std::atomic<int> count{0};
-  path_ = "Software\\Tessaline tests\\" + std::to_string(::GetCurrentProcessId()) + "-" +
+  path_ = std::string(TestsKey) + "\\" + std::to_string(::GetCurrentProcessId()) + "-" +
           std::to_string(count++);
   ::RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
   check(::RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -33,6 +36,8 @@ TestRegistryKey::TestRegistryKey() {
 TestRegistryKey::~TestRegistryKey() {
   ::RegCloseKey(root_);
   ::RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+  // Goes only when no other test's key stands below it.
+  ::RegDeleteKeyA(HKEY_CURRENT_USER, TestsKey);
 }
 
 HKEY TestRegistryKey::createKey(const std::string& keyPath) const {
