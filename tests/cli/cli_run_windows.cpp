@@ -49,7 +49,10 @@ HANDLE inheritedFile(const fs::path& path, DWORD access, DWORD disposition) {
 
 }  // namespace
 
-CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& stdinFile) const {
+CliRun CliSandbox::run(const std::vector<std::string>& args, const std::string& stdinFile,
+                       const RunOptions& options) const {
+  if (!options.before.empty() || options.unprivileged || !options.standardOutput.empty())
+    throw std::invalid_argument("shell commands, other users and devices are POSIX runs only");
   std::wstring commandLine = quoted(windowsPath(TESSALINE_CONVERT));
   for (const std::string& arg : args) commandLine += L" " + quoted(utf8Path(arg).wstring());
   DWORD status = static_cast<DWORD>(-1);

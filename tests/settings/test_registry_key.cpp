@@ -51,9 +51,10 @@ HKEY TestRegistryKey::createKey(const std::string& keyPath) const {
 void TestRegistryKey::import(const RegKeyTree& tree) const {
   const std::string hive = CurrentUserHive;
   for (const RegKey& key : tree.keys()) {
-    const std::string keyPath = key.path.substr(hive.size());
+    const std::string keyPath = key.path().substr(hive.size());
     ::RegCloseKey(createKey(keyPath));
-    for (const RegValue& value : key.values) setValue(keyPath, value.name, value.type, value.data);
+    for (const RegValue& value : key.values())
+      setValue(keyPath, value.name, value.type, value.data);
   }
 }
 
