@@ -59,7 +59,7 @@ std::string RegistryStore::readText(const std::string& name) {
   const auto value = queryValue(name);
   if (!value) return {};
   if (value->type != REG_SZ && value->type != REG_EXPAND_SZ) throw invalidDataType(name);
-  return value->data.substr(0, value->data.find('\0'));
+  return regTextOf(value->data, false);
 }
 
 void RegistryStore::setValue(const std::string& name, DWORD type, const std::string& data) {
@@ -74,7 +74,7 @@ void RegistryStore::writeInteger(const std::string& name, std::int32_t value) {
 }
 
 void RegistryStore::writeText(const std::string& name, const std::string& value) {
-  setValue(name, REG_SZ, value + '\0');
+  setValue(name, REG_SZ, regTextData(value, false));
 }
 
 void RegistryStore::closeKey() noexcept {
