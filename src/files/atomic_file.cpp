@@ -2,11 +2,11 @@
 
 #include "files/file_descriptor.h"
 #include "files/file_error.h"
+#include "files/output_buffer.h"
 #include "files/write_target.h"
 
 #include <atomic>
 #include <cerrno>
-#include <streambuf>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -36,79 +36,42 @@ struct OpenedFile {
 /// The open file: an output buffer over its descriptor that keeps the reason
 /// of the first failed write, so the error names it, and how the file
 /// reaches its target.
-class AtomicFile::Buffer : public std::streambuf {
+class AtomicFile::Buffer : public OutputBuffer {
  public:
   explicit Buffer(OpenedFile opened)
       : placement(opened.placement),
         target(std::move(opened.target)),
-        file_(std::move(opened.file)),
-        bytes_(new char[Size]) {
-    setp(bytes_.get(), bytes_.get() + Size);
-  }
+        file_(std::move(opened.file)) {}
 
   const Placement placement;
   const std::string target;
 
   int fd() const { return file_.get(); }
-  /// The errno of the first failure, or 0.
-  int error() const { return error_; }
 
   /// Puts what was written on the disk; false (with error() set) when that fails.
-  bool syncFile() {
-    if (error_ == 0 && ::fsync(file_.get()) != 0) error_ = errno;
-    return error_ == 0;
-  }
+  bool syncFile() { return error() == 0 && note(::fsync(file_.get()) == 0 ? 0 : errno); }
 
   /// Closes the file; false (with error() set) when that fails.
   bool closeFile() {
     const int closeError = file_.close();
-    if (error_ == 0) error_ = closeError;
+    note(closeError);
     return closeError == 0;
   }
 
- protected:
-  int overflow(int c) override {
-    if (!drain()) return traits_type::eof();
-    if (!traits_type::eq_int_type(c, traits_type::eof())) {
-      *pptr() = traits_type::to_char_type(c);
-      pbump(1);
-    }
-    return traits_type::not_eof(c);
-  }
-
-  int sync() override { return drain() ? 0 : -1; }
-
-  /// A block that fills the buffer goes to the file straight, uncopied.
-  std::streamsize xsputn(const char* bytes, std::streamsize count) override {
-    if (count < epptr() - pptr()) return std::streambuf::xsputn(bytes, count);
-    if (!drain() || !writeAll(bytes, static_cast<std::size_t>(count))) return 0;
-    return count;
-  }
-
  private:
-  bool drain() {
-    writeAll(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-    setp(bytes_.get(), bytes_.get() + Size);
-    return error_ == 0;
-  }
-
-  bool writeAll(const char* bytes, std::size_t count) {
+  int writeBytes(const char* bytes, std::size_t count) override {
     const char* end = bytes + count;
-    while (error_ == 0 && bytes < end) {
+    while (bytes < end) {
       const ssize_t written = ::write(file_.get(), bytes, static_cast<std::size_t>(end - bytes));
       if (written >= 0)
         bytes += written;
       else if (errno != EINTR)
-        error_ = errno;
+        return errno;
     }
-    return error_ == 0;
+    return 0;
   }
 
-  // Left uninitialised: a batch makes one buffer per page.
-  static constexpr std::size_t Size = 1 << 16;
   FileDescriptor file_;
-  std::unique_ptr<char[]> bytes_;
-  int error_ = 0;
 };
 
 namespace {

@@ -4,6 +4,7 @@
 #include "files/atomic_file.h"
 
 #include "files/file_error.h"
+#include "files/output_buffer.h"
 #include "files/utf8_path.h"
 #include "files/windows_error.h"
 
@@ -11,67 +12,40 @@
 
 #include <atomic>
 #include <cerrno>
-#include <streambuf>
-#include <vector>
 
-/// An output buffer over a file handle that keeps the reason of the first
-/// failed write, so the error names it.
-class AtomicFile::Buffer : public std::streambuf {
+/// An output buffer over a file handle.
+class AtomicFile::Buffer : public OutputBuffer {
  public:
-  explicit Buffer(HANDLE file) : file_(file), bytes_(Size) {
-    setp(bytes_.data(), bytes_.data() + bytes_.size());
-  }
+  explicit Buffer(HANDLE file) : file_(file) {}
   ~Buffer() override { closeFile(); }
 
-  /// The errno value of the first failure, or 0.
-  int error() const { return error_; }
-
   /// Puts what was written on the disk; false (with error() set) when that fails.
-  bool syncFile() {
-    if (error_ == 0 && !::FlushFileBuffers(file_)) failed();
-    return error_ == 0;
-  }
+  bool syncFile() { return error() == 0 && note(::FlushFileBuffers(file_) ? 0 : lastError()); }
 
   /// Closes the file; false (with error() set) when that fails.
   bool closeFile() {
     if (file_ == INVALID_HANDLE_VALUE) return true;
     const bool closed = ::CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    if (!closed) failed();
+    if (!closed) note(lastError());
     return closed;
   }
 
- protected:
-  int overflow(int c) override {
-    if (!drain()) return traits_type::eof();
-    if (!traits_type::eq_int_type(c, traits_type::eof())) {
-      *pptr() = traits_type::to_char_type(c);
-      pbump(1);
-    }
-    return traits_type::not_eof(c);
-  }
-
-  int sync() override { return drain() ? 0 : -1; }
-
  private:
-  bool drain() {
-    for (const char* next = pbase(); error_ == 0 && next < pptr();) {
+  static int lastError() { return errnoOfWindowsError(::GetLastError()); }
+
+  int writeBytes(const char* bytes, std::size_t count) override {
+    const char* end = bytes + count;
+    while (bytes < end) {
       DWORD written = 0;
-      if (!::WriteFile(file_, next, static_cast<DWORD>(pptr() - next), &written, nullptr)) failed();
-      next += written;
+      if (!::WriteFile(file_, bytes, static_cast<DWORD>(end - bytes), &written, nullptr))
+        return lastError();
+      bytes += written;
     }
-    setp(bytes_.data(), bytes_.data() + bytes_.size());
-    return error_ == 0;
+    return 0;
   }
 
-  void failed() {
-    if (error_ == 0) error_ = errnoOfWindowsError(::GetLastError());
-  }
-
-  static constexpr std::size_t Size = 1 << 16;
   HANDLE file_;
-  std::vector<char> bytes_;
-  int error_ = 0;
 };
 
 namespace {
