@@ -58,15 +58,15 @@ void place(QWidget* widget, const LayoutRect& rect) {
 }  // namespace
 
 FileDialogOptions openDialogOptions() {
-  FileDialogOptions spec;
-  spec.kind = FileDialogOptions::Kind::Open;
-  spec.objectName = QStringLiteral("OpenDialog");
-  spec.filters = {{QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"),
-                   {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
-                    QStringLiteral("*.dpk")}},
-                  {QStringLiteral("Text Files (*.txt)"), {QStringLiteral("*.txt")}}};
-  spec.initialFilter = 1;
-  return spec;
+  FileDialogOptions options;
+  options.kind = FileDialogOptions::Kind::Open;
+  options.objectName = QStringLiteral("OpenDialog");
+  options.filters = {{QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"),
+                      {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
+                       QStringLiteral("*.dpk")}},
+                     {QStringLiteral("Text Files (*.txt)"), {QStringLiteral("*.txt")}}};
+  options.initialFilter = 1;
+  return options;
 }
 
 QString mainCaption(const std::string& outputFileName) {

@@ -23,15 +23,15 @@ bool confirmReplace(QWidget* owner, const std::string& fileName) {
 }  // namespace
 
 FileDialogOptions saveDialogOptions() {
-  FileDialogOptions spec;
-  spec.kind = FileDialogOptions::Kind::Save;
-  spec.objectName = QStringLiteral("SaveDialog");
-  spec.filters = {{QStringLiteral("All Files (*.*)"), {QStringLiteral("*.*")}},
-                  {QStringLiteral("HTML File (*.html)"), {QStringLiteral("*.html")}},
-                  {QStringLiteral("HTM File (*.htm)"), {QStringLiteral("*.htm")}},
-                  {QStringLiteral("SSI File (*.shtml)"), {QStringLiteral("*.shtml")}}};
-  spec.initialFilter = HtmlFilter;
-  return spec;
+  FileDialogOptions options;
+  options.kind = FileDialogOptions::Kind::Save;
+  options.objectName = QStringLiteral("SaveDialog");
+  options.filters = {{QStringLiteral("All Files (*.*)"), {QStringLiteral("*.*")}},
+                     {QStringLiteral("HTML File (*.html)"), {QStringLiteral("*.html")}},
+                     {QStringLiteral("HTM File (*.htm)"), {QStringLiteral("*.htm")}},
+                     {QStringLiteral("SSI File (*.shtml)"), {QStringLiteral("*.shtml")}}};
+  options.initialFilter = HtmlFilter;
+  return options;
 }
 
 PageSaver::PageSaver(QWidget* owner, const FileDialogFactory& dialogs)

@@ -41,7 +41,7 @@ class FileDialog {
 };
 
 using FileDialogFactory =
-    std::function<std::unique_ptr<FileDialog>(QWidget* parent, const FileDialogOptions& spec)>;
+    std::function<std::unique_ptr<FileDialog>(QWidget* parent, const FileDialogOptions& options)>;
 
 /// Opens an address with the user's default program; the result is ignored.
 using UrlOpener = std::function<void(const QString& address)>;

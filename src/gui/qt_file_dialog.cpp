@@ -9,11 +9,11 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 
-QtFileDialog::QtFileDialog(QWidget* parent, const FileDialogOptions& spec)
-    : spec_(spec), dialog_(new QFileDialog(parent)), confirmedFilter_(spec.initialFilter) {
-  dialog_->setObjectName(spec.objectName);
+QtFileDialog::QtFileDialog(QWidget* parent, const FileDialogOptions& options)
+    : options_(options), dialog_(new QFileDialog(parent)), confirmedFilter_(options.initialFilter) {
+  dialog_->setObjectName(options.objectName);
   dialog_->setOption(QFileDialog::DontUseNativeDialog);
-  if (spec.kind == FileDialogOptions::Kind::Save) {
+  if (options.kind == FileDialogOptions::Kind::Save) {
     dialog_->setAcceptMode(QFileDialog::AcceptSave);
     dialog_->setFileMode(QFileDialog::AnyFile);
   } else {
@@ -27,9 +27,9 @@ QtFileDialog::QtFileDialog(QWidget* parent, const FileDialogOptions& spec)
   nameEdit_ = dialog_->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
 
   QStringList descriptions;
-  for (const FileFilter& filter : spec.filters) descriptions.append(filter.description);
+  for (const FileFilter& filter : options.filters) descriptions.append(filter.description);
   dialog_->setNameFilters(descriptions);
-  dialog_->selectNameFilter(descriptions.value(spec.initialFilter - 1));
+  dialog_->selectNameFilter(descriptions.value(options.initialFilter - 1));
   useSelectedFilter();
 
   if (filterBox_) {
@@ -51,14 +51,14 @@ QtFileDialog::~QtFileDialog() { delete dialog_.data(); }
 bool QtFileDialog::execute() {
   // A filter picked in a cancelled showing is not kept; the name goes after
   // the filter, whose choosing may change the name's extension.
-  dialog_->selectNameFilter(spec_.filters.value(confirmedFilter_ - 1).description);
+  dialog_->selectNameFilter(options_.filters.value(confirmedFilter_ - 1).description);
   if (!confirmedName_.isEmpty()) dialog_->selectFile(confirmedName_);
   useSelectedFilter();
   const int result = dialog_->exec();
   hideNameCompletions();
   if (result != QDialog::Accepted || dialog_->selectedFiles().isEmpty()) return false;
   confirmedName_ = dialog_->selectedFiles().constFirst();
-  confirmedFilter_ = filterBox_ ? filterBox_->currentIndex() + 1 : spec_.initialFilter;
+  confirmedFilter_ = filterBox_ ? filterBox_->currentIndex() + 1 : options_.initialFilter;
   return true;
 }
 
@@ -71,11 +71,11 @@ void QtFileDialog::setFileName(const QString& fileName) { confirmedName_ = fileN
 QFileDialog& QtFileDialog::dialog() const { return *dialog_; }
 
 void QtFileDialog::useSelectedFilter() {
-  const int index = filterBox_ ? filterBox_->currentIndex() : spec_.initialFilter - 1;
+  const int index = filterBox_ ? filterBox_->currentIndex() : options_.initialFilter - 1;
   // Qt reads its own patterns out of the description's parentheses ("*.pas,"
   // with its comma); the proxy matches the real ones instead.
   if (files_) files_->setNameFilters({});
-  proxy_->setPatterns(spec_.filters.value(index).patterns);
+  proxy_->setPatterns(options_.filters.value(index).patterns);
 }
 
 void QtFileDialog::hideNameCompletions() {
@@ -93,7 +93,7 @@ void QtFileDialog::keepNameAcrossFilterChange() {
 }
 
 FileDialogFactory qtFileDialogFactory() {
-  return [](QWidget* parent, const FileDialogOptions& spec) -> std::unique_ptr<FileDialog> {
-    return std::make_unique<QtFileDialog>(parent, spec);
+  return [](QWidget* parent, const FileDialogOptions& options) -> std::unique_ptr<FileDialog> {
+    return std::make_unique<QtFileDialog>(parent, options);
   };
 }

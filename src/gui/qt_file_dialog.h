@@ -15,7 +15,7 @@ class PatternFilterProxy;
 /// filter while showing the filter descriptions as they are written.
 class QtFileDialog : public FileDialog {
  public:
-  QtFileDialog(QWidget* parent, const FileDialogOptions& spec);
+  QtFileDialog(QWidget* parent, const FileDialogOptions& options);
   ~QtFileDialog() override;
 
   bool execute() override;
@@ -31,7 +31,7 @@ class QtFileDialog : public FileDialog {
   void keepNameAcrossFilterChange();
   void hideNameCompletions();
 
-  FileDialogOptions spec_;
+  FileDialogOptions options_;
   QPointer<QFileDialog> dialog_;
   PatternFilterProxy* proxy_ = nullptr;
   QFileSystemModel* files_ = nullptr;

@@ -231,12 +231,13 @@ class MainWindowTest : public QObject {
     store_->cursorsWhileRead.clear();
     openFile("unit1.pas");
     QCOMPARE(dialogs_->open.shown, 1);
-    const FileDialogOptions& spec = dialogs_->open.made.value(0);
-    QCOMPARE(spec.filters.size(), 2);
-    QCOMPARE(spec.filters[0].description, QString("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"));
-    QCOMPARE(spec.filters[0].patterns, QStringList({"*.pas", "*.dpr", "*.dfm", "*.dpk"}));
-    QCOMPARE(spec.filters[1].description, QString("Text Files (*.txt)"));
-    QCOMPARE(spec.initialFilter, 1);
+    const FileDialogOptions& options = dialogs_->open.made.value(0);
+    QCOMPARE(options.filters.size(), 2);
+    QCOMPARE(options.filters[0].description,
+             QString("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"));
+    QCOMPARE(options.filters[0].patterns, QStringList({"*.pas", "*.dpr", "*.dfm", "*.dpk"}));
+    QCOMPARE(options.filters[1].description, QString("Text Files (*.txt)"));
+    QCOMPARE(options.initialFilter, 1);
 
     // The conversion read the settings under the busy cursor, which is gone now.
     QVERIFY(!store_->cursorsWhileRead.isEmpty());
@@ -398,13 +399,13 @@ class MainWindowTest : public QObject {
   }
 
   void save_asks_only_while_no_name_is_held() {
-    const FileDialogOptions spec = dialogs_->save.made.value(0);
-    QCOMPARE(spec.filters.size(), 4);
-    QCOMPARE(spec.filters[0].description, QString("All Files (*.*)"));
-    QCOMPARE(spec.filters[1].description, QString("HTML File (*.html)"));
-    QCOMPARE(spec.filters[2].description, QString("HTM File (*.htm)"));
-    QCOMPARE(spec.filters[3].description, QString("SSI File (*.shtml)"));
-    QCOMPARE(spec.initialFilter, 2);
+    const FileDialogOptions options = dialogs_->save.made.value(0);
+    QCOMPARE(options.filters.size(), 4);
+    QCOMPARE(options.filters[0].description, QString("All Files (*.*)"));
+    QCOMPARE(options.filters[1].description, QString("HTML File (*.html)"));
+    QCOMPARE(options.filters[2].description, QString("HTM File (*.htm)"));
+    QCOMPARE(options.filters[3].description, QString("SSI File (*.shtml)"));
+    QCOMPARE(options.initialFilter, 2);
 
     dialogs_->save.answers.push_back(std::nullopt);
     press(Qt::Key_S, Qt::ControlModifier);

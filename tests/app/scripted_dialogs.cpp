@@ -32,9 +32,9 @@ class ScriptedDialog : public FileDialog {
 }  // namespace
 
 FileDialogFactory ScriptedDialogs::factory() {
-  return [this](QWidget*, const FileDialogOptions& spec) -> std::unique_ptr<FileDialog> {
-    DialogScript& script = spec.kind == FileDialogOptions::Kind::Save ? save : open;
-    script.made.append(spec);
+  return [this](QWidget*, const FileDialogOptions& options) -> std::unique_ptr<FileDialog> {
+    DialogScript& script = options.kind == FileDialogOptions::Kind::Save ? save : open;
+    script.made.append(options);
     return std::make_unique<ScriptedDialog>(script);
   };
 }

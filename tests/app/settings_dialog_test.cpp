@@ -181,8 +181,8 @@ void SettingsDialogTest::cleanup() {
 
 void SettingsDialogTest::openDialog() {
   context_.reset(new AppContext{*store_, {}, {}, {}, {}});
-  context_->fileDialogs = [this](QWidget*, const FileDialogOptions& spec) {
-    madeDialogs_.append(spec);
+  context_->fileDialogs = [this](QWidget*, const FileDialogOptions& options) {
+    madeDialogs_.append(options);
     return std::make_unique<ScriptedFileDialog>(findAnswer_);
   };
   const auto convertSource = [this] {
@@ -649,15 +649,15 @@ void SettingsDialogTest::findPutsTheChosenSheetInTheBox() {
   saveStore(classicHeld(), FormattingMode::StyleSheets);
   openDialog();
   QCOMPARE(madeDialogs_.size(), 1);
-  const FileDialogOptions& spec = madeDialogs_.front();
-  QCOMPARE(spec.objectName, QStringLiteral("OpenDialog1"));
-  QCOMPARE(spec.kind, FileDialogOptions::Kind::Open);
-  QCOMPARE(spec.initialFilter, 1);
-  QCOMPARE(spec.filters.size(), 2);
-  QCOMPARE(spec.filters[0].description, QStringLiteral("CSS Document (*.css)"));
-  QCOMPARE(spec.filters[0].patterns, QStringList{"*.CSS"});
-  QCOMPARE(spec.filters[1].description, QStringLiteral("All Files (*.*)"));
-  QCOMPARE(spec.filters[1].patterns, QStringList{"*"});
+  const FileDialogOptions& options = madeDialogs_.front();
+  QCOMPARE(options.objectName, QStringLiteral("OpenDialog1"));
+  QCOMPARE(options.kind, FileDialogOptions::Kind::Open);
+  QCOMPARE(options.initialFilter, 1);
+  QCOMPARE(options.filters.size(), 2);
+  QCOMPARE(options.filters[0].description, QStringLiteral("CSS Document (*.css)"));
+  QCOMPARE(options.filters[0].patterns, QStringList{"*.CSS"});
+  QCOMPARE(options.filters[1].description, QStringLiteral("All Files (*.*)"));
+  QCOMPARE(options.filters[1].patterns, QStringList{"*"});
 
   findAnswer_ = QStringLiteral("/srv/styles/s\u00e9rie.css");
   QTest::mouseClick(control<QWidget>("btnFind"), Qt::LeftButton);
