@@ -277,9 +277,7 @@ void MainWindow::showOwnWindow(QWidget* window) {
   window->show();
 }
 
-void MainWindow::preview() { writePreviewAndOpen(); }
-
-void MainWindow::writePreviewAndOpen() {
+void MainWindow::preview() {
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
   preparePreviewFolder(previewFileName_, fileNameBytes(QApplication::applicationDirPath()));
   SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());

@@ -76,7 +76,6 @@ class MainWindow : public QMainWindow {
   /// Open's steps after the open dialog's file is chosen.
   void openChosenFile();
   void removePreviewFile();
-  void writePreviewAndOpen();
 
   /// GetTags afresh from the store, then Convert.
   std::vector<std::string> convertLines(const std::vector<std::string>& lines);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdio>
+#include "files/output_buffer.h"
+
 #include <ostream>
-#include <streambuf>
 
 /// Standard output as a stream that keeps the system's reason of its first
 /// failed write, so the error can name it.
-class StandardOutput : private std::streambuf, public std::ostream {
+class StandardOutput : private OutputBuffer, public std::ostream {
  public:
   StandardOutput();
 
@@ -15,12 +15,5 @@ class StandardOutput : private std::streambuf, public std::ostream {
   void finish();
 
  private:
-  int overflow(int c) override;
-  std::streamsize xsputn(const char* bytes, std::streamsize count) override;
-  int sync() override;
-
-  /// Keeps errno when a write failed; true when all went well so far.
-  bool succeeded(bool written);
-
-  int error_ = 0;
+  int writeBytes(const char* bytes, std::size_t count) override;
 };
