@@ -8,16 +8,9 @@
 
 namespace {
 
-constexpr char CtrlZ = '\x1A';
+constexpr char CtrlZCode = '\x1A';
 
 bool isLineBreak(char c) { return c == '\n' || c == '\r'; }
-
-/// True for the bytes that end the text of a line: a break or a Ctrl+Z.
-bool endsLineText(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  // One compare settles the common case: every byte above Ctrl+Z is text.
-  return byte <= 0x1A && (isLineBreak(c) || c == CtrlZ);
-}
 
 /// A read-only stream buffer over bytes held elsewhere, so a string can be
 /// read through SourceLineReader without a copy of it.
@@ -29,10 +22,35 @@ class ByteViewBuffer : public std::streambuf {
   }
 };
 
-/// The first byte of [begin, end) that ends the text of a line, or end.
+std::vector<std::string> splitLinesOf(std::string_view bytes, CtrlZ ctrlZ) {
+  ByteViewBuffer buffer(bytes);
+  std::istream in(&buffer);
+  SourceLineReader reader(in, 1 << 16, ctrlZ);
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.next(line)) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> splitSourceLines(std::string_view bytes) {
+  return splitLinesOf(bytes, CtrlZ::EndsText);
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+  return splitLinesOf(text, CtrlZ::IsText);
+}
+
+bool SourceLineReader::endsLineText(char c) const {
+  const auto byte = static_cast<unsigned char>(c);
+  // One compare settles the common case: every byte above Ctrl+Z is text.
+  return byte <= 0x1A && (isLineBreak(c) || (c == CtrlZCode && ctrlZEndsText_));
+}
+
 /// Source text has few bytes below 0x1B, so it looks at eight bytes at a time
 /// and only at the bytes below 0x1B of a word that holds such a byte.
-const char* findLineTextEnd(const char* begin, const char* end) {
+const char* SourceLineReader::findLineTextEnd(const char* begin, const char* end) const {
   constexpr std::uint64_t ones = 0x0101010101010101;
   constexpr std::uint64_t highBits = 0x8080808080808080;
   const char* p = begin;
@@ -50,23 +68,14 @@ const char* findLineTextEnd(const char* begin, const char* end) {
     if (endsLineText(*p)) return p;
     ++p;
   }
-  return std::find_if(p, end, endsLineText);
+  return std::find_if(p, end, [this](char c) { return endsLineText(c); });
 }
 
-}  // namespace
-
-std::vector<std::string> splitSourceLines(std::string_view bytes) {
-  ByteViewBuffer buffer(bytes);
-  std::istream in(&buffer);
-  SourceLineReader reader(in);
-  std::vector<std::string> lines;
-  std::string line;
-  while (reader.next(line)) lines.push_back(line);
-  return lines;
-}
-
-SourceLineReader::SourceLineReader(std::istream& in, std::size_t chunkSize)
-    : in_(in), chunkSize_(std::max<std::size_t>(chunkSize, 1)), chunk_(new char[chunkSize_]) {}
+SourceLineReader::SourceLineReader(std::istream& in, std::size_t chunkSize, CtrlZ ctrlZ)
+    : in_(in),
+      chunkSize_(std::max<std::size_t>(chunkSize, 1)),
+      ctrlZEndsText_(ctrlZ == CtrlZ::EndsText),
+      chunk_(new char[chunkSize_]) {}
 
 bool SourceLineReader::fill() {
   if (pos_ < end_) return true;
@@ -93,7 +102,7 @@ bool SourceLineReader::next(std::string_view& line) {
     crPending_ = false;
     if (chunk_[pos_] == '\n') ++pos_;
   }
-  if (!fill() || chunk_[pos_] == CtrlZ) {
+  if (!fill() || (ctrlZEndsText_ && chunk_[pos_] == CtrlZCode)) {
     finished_ = true;
     return false;
   }
@@ -109,10 +118,10 @@ bool SourceLineReader::next(std::string_view& line) {
       return true;
     }
     // Skipping after a Ctrl+Z may refill the chunk under a view.
-    if (!carry_.empty() || *stop == CtrlZ) {
+    if (!carry_.empty() || *stop == CtrlZCode) {
       carry_.append(begin, stop);
       line = carry_;
-      if (*stop == CtrlZ) skipToLineBreak();
+      if (*stop == CtrlZCode) skipToLineBreak();
     } else {
       line = std::string_view(begin, static_cast<std::size_t>(stop - begin));
     }
