@@ -74,11 +74,13 @@ std::size_t runEnd(std::string_view text, std::size_t begin, Belongs belongs) {
   return end;
 }
 
-std::size_t wordEnd(std::string_view text, std::size_t begin) {
+// Called for every name and every gap: kept inline in each scan the sinks
+// instantiate, which the compiler would not do on its own.
+[[gnu::always_inline]] inline std::size_t wordEnd(std::string_view text, std::size_t begin) {
   return word_at_a_time::runEnd(text, begin, word_at_a_time::nonWordBytes, inWord);
 }
 
-std::size_t spacesEnd(std::string_view text, std::size_t begin) {
+[[gnu::always_inline]] inline std::size_t spacesEnd(std::string_view text, std::size_t begin) {
   return word_at_a_time::runEnd(text, begin, word_at_a_time::nonSpaceBytes, isSpace);
 }
 

@@ -42,15 +42,22 @@ std::vector<std::string> splitLines(std::string_view text) {
   return splitLinesOf(text, CtrlZ::IsText);
 }
 
-bool SourceLineReader::endsLineText(char c) const {
+namespace {
+
+/// True for the bytes that end the text of a line: a break, or a Ctrl+Z
+/// when it ends the text.
+template <bool CtrlZEndsText>
+bool endsLineText(char c) {
   const auto byte = static_cast<unsigned char>(c);
   // One compare settles the common case: every byte above Ctrl+Z is text.
-  return byte <= 0x1A && (isLineBreak(c) || (c == CtrlZCode && ctrlZEndsText_));
+  return byte <= 0x1A && (isLineBreak(c) || (CtrlZEndsText && c == CtrlZCode));
 }
 
+/// The first byte of [begin, end) that ends the text of a line, or end.
 /// Source text has few bytes below 0x1B, so it looks at eight bytes at a time
 /// and only at the bytes below 0x1B of a word that holds such a byte.
-const char* SourceLineReader::findLineTextEnd(const char* begin, const char* end) const {
+template <bool CtrlZEndsText>
+const char* findLineTextEnd(const char* begin, const char* end) {
   constexpr std::uint64_t ones = 0x0101010101010101;
   constexpr std::uint64_t highBits = 0x8080808080808080;
   const char* p = begin;
@@ -65,11 +72,13 @@ const char* SourceLineReader::findLineTextEnd(const char* begin, const char* end
     // On a little-endian machine the lowest bit set marks the first such byte
     // (a borrow only reaches the bytes after it); elsewhere step byte by byte.
     if constexpr (std::endian::native == std::endian::little) p += std::countr_zero(low) / 8;
-    if (endsLineText(*p)) return p;
+    if (endsLineText<CtrlZEndsText>(*p)) return p;
     ++p;
   }
-  return std::find_if(p, end, [this](char c) { return endsLineText(c); });
+  return std::find_if(p, end, endsLineText<CtrlZEndsText>);
 }
+
+}  // namespace
 
 SourceLineReader::SourceLineReader(std::istream& in, std::size_t chunkSize, CtrlZ ctrlZ)
     : in_(in),
@@ -109,7 +118,8 @@ bool SourceLineReader::next(std::string_view& line) {
   for (;;) {
     const char* begin = chunk_.get() + pos_;
     const char* end = chunk_.get() + end_;
-    const char* stop = findLineTextEnd(begin, end);
+    const char* stop =
+        ctrlZEndsText_ ? findLineTextEnd<true>(begin, end) : findLineTextEnd<false>(begin, end);
     pos_ += static_cast<std::size_t>(stop - begin);
     if (stop == end) {
       carry_.append(begin, stop);

@@ -46,12 +46,6 @@ class SourceLineReader {
   /// Ends the line at the break under the cursor, consuming that break.
   void consumeLineBreak();
 
-  /// True for the bytes that end the text of a line: a break, or a Ctrl+Z
-  /// that ends the text.
-  bool endsLineText(char c) const;
-  /// The first byte of [begin, end) that ends the text of a line, or end.
-  const char* findLineTextEnd(const char* begin, const char* end) const;
-
   std::istream& in_;
   std::size_t chunkSize_;
   bool ctrlZEndsText_;
