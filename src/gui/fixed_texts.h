@@ -19,8 +19,6 @@ inline constexpr QLatin1StringView kAboutCaption("About Tessaline");
 
 /// The version both windows show (the main window's caption keeps "v1.0").
 inline constexpr QLatin1StringView kVersionText("Version 1.1");
-/// What tessaline --version prints, before a line break.
-inline constexpr QLatin1StringView kVersionLine("Tessaline 1.1");
 /// The maker's name as the splash writes it.
 inline constexpr QLatin1StringView kMakerName("KORVANE SOFTWARE");
 /// The author credit of the About window.
