@@ -23,6 +23,8 @@ inline constexpr QLatin1StringView kVersionText("Version 1.1");
 inline constexpr QLatin1StringView kMakerName("KORVANE SOFTWARE");
 /// The author credit of the About window.
 inline constexpr QLatin1StringView kAuthorCredit("Korvane Software");
+/// The licence the About window names below the credits.
+inline constexpr QLatin1StringView kLicenceName("GNU GPL version 3 or later");
 /// The maker's web site as the windows show it.
 inline constexpr QLatin1StringView kMakerSite("www.korvane.example");
 /// The address the web site link opens: a bare address opens nothing here.
