@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/code_page.h"
+#include "gui/quiet_accessibility.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -55,4 +56,5 @@ class Pane : public QsciScintilla {
   QString fitted(const QString& text) const;
 
   CodePage codePage_ = CodePage::Utf8;
+  QuietAccessibility accessibility_{*this};
 };
