@@ -1,6 +1,7 @@
 #include "app/layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -15,6 +16,9 @@ LayoutRect paneIn(const LayoutRect& box) {
   return {PaneLeft, PaneTop, box.width - 40, box.height - 50};
 }
 
+/// The width of each box while they are equal.
+int evenBoxWidth(int clientWidth) { return std::max(halfToEven(clientWidth - 90), MinBoxWidth); }
+
 }  // namespace
 
 int halfToEven(int n) {
@@ -23,14 +27,27 @@ int halfToEven(int n) {
   return floorHalf % 2 == 0 ? floorHalf : floorHalf + 1;
 }
 
-FormLayout computeFormLayout(int clientWidth, int clientHeight) {
+FormLayout computeFormLayout(int clientWidth, int clientHeight, double sourceShare) {
+  const int bothWidths = 2 * evenBoxWidth(clientWidth);
+  const auto sourceWidth = static_cast<int>(std::lround(sourceShare * bothWidths));
   FormLayout layout;
-  layout.sourceBox = {BoxMargin, BoxMargin, std::max(halfToEven(clientWidth - 90), MinBoxWidth),
+  layout.sourceBox = {BoxMargin, BoxMargin,
+                      std::clamp(sourceWidth, MinBoxWidth, bothWidths - MinBoxWidth),
                       std::max(clientHeight - 50, MinBoxHeight)};
   layout.source = paneIn(layout.sourceBox);
   layout.htmlBox = layout.sourceBox;
   layout.htmlBox.left = layout.sourceBox.left + layout.sourceBox.width + BoxGap;
+  layout.htmlBox.width = bothWidths - layout.sourceBox.width;
   layout.html = paneIn(layout.htmlBox);
+  layout.divider = {layout.htmlBox.left - BoxGap, layout.sourceBox.top, BoxGap,
+                    layout.sourceBox.height};
   layout.panel = {0, 0, clientWidth, clientHeight};
   return layout;
+}
+
+double sourceShareAt(int clientWidth, int x) {
+  const int bothWidths = 2 * evenBoxWidth(clientWidth);
+  const int sourceWidth =
+      std::clamp(x - BoxMargin - BoxGap / 2, MinBoxWidth, bothWidths - MinBoxWidth);
+  return static_cast<double>(sourceWidth) / bothWidths;
 }

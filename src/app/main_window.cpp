@@ -3,15 +3,20 @@
 #include "app/about.h"
 #include "app/formatted_copy.h"
 #include "app/layout.h"
+#include "app/live_panes.h"
 #include "app/preview_location.h"
 #include "app/settings_dialog.h"
+#include "app/status_messages.h"
+#include "app/status_report.h"
 #include "app/style_sheet_warning.h"
+#include "app/view_option_items.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
 #include "files/whole_file.h"
 #include "gui/activation_keeper.h"
 #include "gui/busy_cursor.h"
 #include "gui/display_text.h"
+#include "gui/divider.h"
 #include "gui/error_box.h"
 #include "gui/file_drop.h"
 #include "gui/fixed_texts.h"
@@ -27,6 +32,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QUrl>
 #include <cstdio>
 #include <utility>
@@ -41,6 +47,8 @@ struct MenuCommand {
   const char* objectName;
   void (MainWindow::*handler)();
   bool separatorBefore = false;
+  /// Set for a view option's checkable item, which has no handler.
+  ViewOption option = nullptr;
 };
 
 const char* const HelpPath = "/help/tessaline";
@@ -84,6 +92,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
   setFont(windowFont());
   setGeometry(229, 161, 696, 539);
   createControls();
+  createStatusBar();
   createMenus();
   acceptFileDrops();
   initialize();
@@ -103,6 +112,18 @@ void MainWindow::createControls() {
   edSource_ = new Pane(QStringLiteral("edSource"), sourceBox_);
   edHTML_ = new Pane(QStringLiteral("edHTML"), htmlBox_);
   edHTML_->setReadOnly(true);
+  divider_ = new Divider(QStringLiteral("Divider1"), panel_);
+  connect(divider_, &Divider::dragged, this,
+          [this](int x) { moveDivider(sourceShareAt(panel_->width(), x)); });
+  connect(divider_, &Divider::evenSplitAsked, this, [this] { moveDivider(EvenShare); });
+}
+
+void MainWindow::createStatusBar() {
+  status_ = std::make_unique<StatusReport>(*statusBar());
+  livePanes_ = new LivePanes(*edSource_, *edHTML_, context_, *status_,
+                             [this] { convertSourceKeepingCaret(); });
+  viewOptions_ = new ViewOptionItems(
+      context_.store, *this, [this](const ViewOptions& options) { livePanes_->change(options); });
 }
 
 void MainWindow::createMenus() {
@@ -115,6 +136,8 @@ void MainWindow::createMenus() {
       {"&File", "&Exit", QKeySequence(), "Exit1", &MainWindow::exitProgram, true},
       {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1",
        &MainWindow::openSettings},
+      {"&Options", "&Highlight Source", QKeySequence(), "HighlightSource1", nullptr, false,
+       &ViewOptions::HighlightSource},
       {"&Output", "&Preview in Browser", QKeySequence(Qt::Key_F10), "PreviewInBrowser1",
        &MainWindow::preview},
       {"&Output", "&Copy Output to Clipboard", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
@@ -122,6 +145,8 @@ void MainWindow::createMenus() {
       {"&Output", "Copy &Formatted", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
        "CopyFormatted1", &MainWindow::copyFormatted},
       {"&Output", "&Convert / Refresh", QKeySequence(Qt::Key_F5), "Refresh1", &MainWindow::refresh},
+      {"&Output", "Convert as You &Type", QKeySequence(), "ConvertAsYouType1", nullptr, false,
+       &ViewOptions::ConvertAsYouType},
       {"&Help", "&Online Help", QKeySequence(Qt::Key_F1), "Contents1", &MainWindow::showHelp},
       {"&Help", "&About", QKeySequence(), "About1", &MainWindow::showAbout},
   };
@@ -139,8 +164,17 @@ void MainWindow::createMenus() {
     action->setShortcut(command.shortcut);
     // The commands also answer while the settings dialog or About is active.
     action->setShortcutContext(Qt::ApplicationShortcut);
-    connect(action, &QAction::triggered, this,
-            [this, handler = command.handler] { runCommand(this, [&] { (this->*handler)(); }); });
+    if (command.option) {
+      viewOptions_->attach(action, command.option);
+      continue;
+    }
+    // Every command sees the HTML pane as the edits so far leave it.
+    connect(action, &QAction::triggered, this, [this, handler = command.handler] {
+      runCommand(this, [&] {
+        livePanes_->catchUp();
+        (this->*handler)();
+      });
+    });
   }
 }
 
@@ -158,14 +192,23 @@ void MainWindow::initialize() {
   // cannot be read now does not take it away for the rest of the run.
   previewFileName_ = previewFileNameFor(fileNameBytes(QApplication::applicationDirPath()));
   runCommand(this, [this] { GetTags(context_.store, context_.tags); });
+  ViewOptions options;
+  runCommand(this, [&] { options = viewOptions_->read(); });
+  livePanes_->start(options);
 }
 
 void MainWindow::layOutPanes() {
-  const FormLayout layout = computeFormLayout(panel_->width(), panel_->height());
+  const FormLayout layout = computeFormLayout(panel_->width(), panel_->height(), sourceShare_);
   place(sourceBox_, layout.sourceBox);
   place(edSource_, layout.source);
   place(htmlBox_, layout.htmlBox);
   place(edHTML_, layout.html);
+  place(divider_, layout.divider);
+}
+
+void MainWindow::moveDivider(double sourceShare) {
+  sourceShare_ = sourceShare;
+  layOutPanes();
 }
 
 void MainWindow::removePreviewFile() {
@@ -221,17 +264,23 @@ void MainWindow::loadSourceFile(const std::string& fileName) {
   edHTML_->setLines(html, page);
   edSource_->moveCaretToStart();
   edHTML_->moveCaretToStart();
+  livePanes_->converted(
+      openedMessage(QFileInfo(displayFileName(fileName)).fileName(), lines.size()));
 }
 
 void MainWindow::refresh() {
   const BusyCursor busy;
-  edHTML_->setLines(convertLines(edSource_->lines()), edSource_->codePage());
+  const std::vector<std::string> html = convertLines(edSource_->lines());
+  edHTML_->setLines(html, edSource_->codePage());
   edHTML_->moveCaretToStart();
+  livePanes_->converted(convertedMessage(html.size()));
 }
 
 void MainWindow::convertSourceKeepingCaret() {
   const BusyCursor busy;
-  edHTML_->replaceLinesKeepingView(convertLines(edSource_->lines()), edSource_->codePage());
+  const std::vector<std::string> html = convertLines(edSource_->lines());
+  edHTML_->replaceLinesKeepingView(html, edSource_->codePage());
+  livePanes_->converted(convertedMessage(html.size()));
 }
 
 void MainWindow::save() {
@@ -245,6 +294,7 @@ void MainWindow::saveAs() {
 void MainWindow::writePageAndName() {
   saver_.writePage(context_.tags, edHTML_->lines());
   showCaption();
+  status_->say(savedMessage(displayFileName(saver_.outputFileName())));
 }
 
 void MainWindow::exitProgram() { close(); }
@@ -278,11 +328,15 @@ void MainWindow::preview() {
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());
 }
 
-void MainWindow::copyToClipboard() { edHTML_->copyLinesToClipboard(); }
+void MainWindow::copyToClipboard() {
+  edHTML_->copyLinesToClipboard();
+  status_->say(copiedMessage(edHTML_->lines().size()));
+}
 
 void MainWindow::copyFormatted() {
   const BusyCursor busy;
   QApplication::clipboard()->setMimeData(formattedCopy(context_.store, *edSource_));
+  status_->say(formattedCopyMessage(edSource_->lines().size()));
 }
 
 void MainWindow::showHelp() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_context.h"
+#include "app/layout.h"
 #include "app/page_saver.h"
 
 #include <QList>
@@ -11,10 +12,14 @@
 #include <vector>
 
 class ActivationKeeper;
+class Divider;
+class LivePanes;
 class Pane;
 class QFrame;
 class QGroupBox;
 class SettingsDialog;
+class StatusReport;
+class ViewOptionItems;
 
 /// The main window: the Delphi source on the left, its HTML on the right,
 /// and the menu bar that reaches every command of the program. It is the
@@ -67,6 +72,8 @@ class MainWindow : public QMainWindow {
  private:
   void createControls();
   void createMenus();
+  /// The status bar, and what the panes show as the user types.
+  void createStatusBar();
   /// A local file dropped on the window or either pane opens as with Open.
   void acceptFileDrops();
   void initialize();
@@ -78,6 +85,8 @@ class MainWindow : public QMainWindow {
   /// GetTags afresh from the store, then Convert.
   std::vector<std::string> convertLines(const std::vector<std::string>& lines);
   void writePageAndName();
+  /// The divider dragged to x on Panel1, or asked for the even split.
+  void moveDivider(double sourceShare);
   void showCaption();
   /// Shows a window that belongs to no other and is deleted when this one is.
   void showOwnWindow(QWidget* window);
@@ -89,6 +98,12 @@ class MainWindow : public QMainWindow {
   QGroupBox* htmlBox_ = nullptr;
   Pane* edSource_ = nullptr;
   Pane* edHTML_ = nullptr;
+  Divider* divider_ = nullptr;
+  /// The source box's share of both boxes' width, as the divider left it.
+  double sourceShare_ = EvenShare;
+  std::unique_ptr<StatusReport> status_;
+  LivePanes* livePanes_ = nullptr;
+  ViewOptionItems* viewOptions_ = nullptr;
   std::unique_ptr<FileDialog> openDialog_;
   PageSaver saver_;
   std::string previewFileName_;
