@@ -121,9 +121,8 @@ void settle(MainWindow& window, bool featuresOn) {
     QApplication::processEvents();
     if (!featuresOn || (styledInView(*source) && live->isUpToDate())) return;
   }
-  std::fprintf(stderr, "the window did not settle: styled %d, followed %d, end styled %ld\n",
-               styledInView(*source), live->isUpToDate(),
-               source->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED));
+  std::fprintf(stderr, "the window did not settle: styled %d, followed %d\n", styledInView(*source),
+               live->isUpToDate());
 }
 
 Figures measure(int argc, char** argv, const std::string& unitPath, bool featuresOn) {

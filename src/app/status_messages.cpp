@@ -27,7 +27,7 @@ QString formattedCopyMessage(std::size_t lineCount) {
 }
 
 QString looksNotReadMessage(const QString& error) {
-  return QStringLiteral("Source colours not read: ") + errorBoxText(error);
+  return QStringLiteral("Source colors not read: ") + errorBoxText(error);
 }
 
 QString notFollowedMessage(const QString& error) {
