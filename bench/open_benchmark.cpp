@@ -2,7 +2,7 @@
 // prints how long reading, converting and filling the panes took, and the
 // process's peak memory. Run by hand (offscreen, release build):
 //   QT_QPA_PLATFORM=offscreen build/bench/open_benchmark
-#include "app/main_window.h"
+#include "bench_window.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
 #include "files/whole_file.h"
@@ -52,14 +52,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QTemporaryDir dir;
   MemoryStore store;
-  AppContext context{store, {}, {}, nullptr, [](const QString&) {}};
-  context.fileDialogs = [](QWidget*, const FileDialogOptions&) -> std::unique_ptr<FileDialog> {
-    return nullptr;
-  };
+  AppContext context = benchContext(store);
   MainWindow window(context);
-  window.resize(1280, 1000);
-  window.show();
-  QApplication::processEvents();
+  showForBench(window);
   auto* source = window.findChild<Pane*>("edSource");
   auto* html = window.findChild<Pane*>("edHTML");
 

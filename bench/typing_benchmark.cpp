@@ -6,7 +6,7 @@
 // Run by hand (offscreen, release build):
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/typing_benchmark [fpcsrc folder]
 #include "app/live_conversion.h"
-#include "app/main_window.h"
+#include "bench_window.h"
 #include "engine/converter.h"
 #include "gui/pane.h"
 #include "settings/get_tags.h"
@@ -136,14 +136,9 @@ Figures measure(int argc, char** argv, const std::string& unitPath, bool feature
   writeViewOption(store, &ViewOptions::HighlightSource, featuresOn);
   writeViewOption(store, &ViewOptions::ConvertAsYouType, featuresOn);
 
-  AppContext context{store, {}, {}, nullptr, [](const QString&) {}};
-  context.fileDialogs = [](QWidget*, const FileDialogOptions&) -> std::unique_ptr<FileDialog> {
-    return nullptr;
-  };
+  AppContext context = benchContext(store);
   MainWindow window(context);
-  window.resize(1280, 1000);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "window not exposed\n");
+  showForBench(window);
   auto* source = window.findChild<Pane*>("edSource");
 
   Figures figures;
