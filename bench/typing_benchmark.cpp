@@ -1,8 +1,10 @@
 // Types into the middle of a large unit in the main window and prints how
 // long each keystroke takes until the source pane is styled and, with
 // conversion as you type, the HTML pane follows; the same with both features
-// off; the unit's open time and the process's peak memory. Each
-// configuration runs in a process of its own, so its peak is its own.
+// off, and with them on while an assistive technology listens (which has the
+// panes' accessibility count characters); the unit's open time and the
+// process's peak memory. Each configuration runs in a process of its own, so
+// its peak is its own.
 // Run by hand (offscreen, release build):
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/typing_benchmark [fpcsrc folder]
 #include "app/live_conversion.h"
@@ -18,6 +20,7 @@
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,6 +81,16 @@ std::string joinedUnit(const fs::path& folder) {
 /// What is typed: code with every token class, a comment opened and closed.
 const char* const Snippet = "  if Count > 10 then { many } WriteLn('Count: ', Count); // check\n";
 
+/// One way of running the window.
+struct Configuration {
+  const char* name;
+  /// Highlighting and conversion as you type.
+  bool featuresOn;
+  bool assistiveTechnology;
+};
+const Configuration Configurations[] = {
+    {"on", true, false}, {"off", false, false}, {"on, a11y", true, true}};
+
 struct Figures {
   double openMs = 0;
   /// The slowest of "(*" typed and taken back at the top, where the first
@@ -125,8 +138,10 @@ void settle(MainWindow& window, bool featuresOn) {
                live->isUpToDate());
 }
 
-Figures measure(int argc, char** argv, const std::string& unitPath, bool featuresOn) {
+Figures measure(int argc, char** argv, const std::string& unitPath,
+                const Configuration& configuration) {
   QApplication app(argc, argv);
+  const bool featuresOn = configuration.featuresOn;
   QTemporaryDir dir;
   RegFileStore store(dir.filePath("Tessaline.reg").toStdString());
   HeldSettings held;
@@ -138,6 +153,8 @@ Figures measure(int argc, char** argv, const std::string& unitPath, bool feature
 
   AppContext context = benchContext(store);
   MainWindow window(context);
+  // As when a screen reader starts: the panes' accessibility takes over.
+  if (configuration.assistiveTechnology) QAccessible::setActive(true);
   showForBench(window);
   auto* source = window.findChild<Pane*>("edSource");
 
@@ -215,11 +232,11 @@ int main(int argc, char** argv) {
   std::printf("%-9s %8s %10s %8s %11s %8s %13s %8s\n", "features", "open ms", "median ms", "p99 ms",
               "cpu median", "cpu p99", "(* at top ms", "peak MB");
   std::fflush(stdout);
-  for (const bool featuresOn : {true, false}) {
+  for (const Configuration& configuration : Configurations) {
     const pid_t child = fork();
     if (child == 0) {
-      const Figures f = measure(argc, argv, unitPath, featuresOn);
-      std::printf("%-9s %8.0f %10.2f %8.2f %11.2f %8.2f %13.1f %8ld\n", featuresOn ? "on" : "off",
+      const Figures f = measure(argc, argv, unitPath, configuration);
+      std::printf("%-9s %8.0f %10.2f %8.2f %11.2f %8.2f %13.1f %8ld\n", configuration.name,
                   f.openMs, f.medianMs, f.p99Ms, f.cpuMedianMs, f.cpuP99Ms, f.openCommentMs,
                   f.peakMegabytes);
       if (!f.htmlAsConverted) std::printf("the HTML pane differs from a fresh conversion\n");

@@ -29,14 +29,25 @@ TagSet heldTagSet(const TagSet& tags, CodePage page) {
   return held;
 }
 
-/// Lets the program change a read-only pane's text, without undo history.
+/// Lets the program change a read-only pane's text, without undo history
+/// and without telling of each change's text: an assistive technology reads
+/// the pane's text afresh when it asks, and counting the characters before
+/// every change would cost a keystroke as much again as the pane holds.
 class PaneChange {
  public:
-  explicit PaneChange(Pane& pane) : pane_(pane), wasReadOnly_(pane.isReadOnly()) {
+  explicit PaneChange(Pane& pane)
+      : pane_(pane),
+        wasReadOnly_(pane.isReadOnly()),
+        notices_(static_cast<unsigned long>(pane.SendScintilla(Sci::SCI_GETMODEVENTMASK))) {
     pane_.setReadOnly(false);
     pane_.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0);
+    // Only the notices before a change, which carry no count.
+    pane_.SendScintilla(
+        Sci::SCI_SETMODEVENTMASK,
+        static_cast<unsigned long>(Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE));
   }
   ~PaneChange() {
+    pane_.SendScintilla(Sci::SCI_SETMODEVENTMASK, notices_);
     pane_.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1);
     pane_.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     pane_.setReadOnly(wasReadOnly_);
@@ -47,6 +58,7 @@ class PaneChange {
  private:
   Pane& pane_;
   bool wasReadOnly_;
+  unsigned long notices_;
 };
 
 }  // namespace
