@@ -330,13 +330,13 @@ void MainWindow::preview() {
 
 void MainWindow::copyToClipboard() {
   edHTML_->copyLinesToClipboard();
-  status_->say(copiedMessage(edHTML_->lines().size()));
+  status_->say(copiedMessage(edHTML_->lineCount()));
 }
 
 void MainWindow::copyFormatted() {
   const BusyCursor busy;
   QApplication::clipboard()->setMimeData(formattedCopy(context_.store, *edSource_));
-  status_->say(formattedCopyMessage(edSource_->lines().size()));
+  status_->say(formattedCopyMessage(edSource_->lineCount()));
 }
 
 void MainWindow::showHelp() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }

@@ -85,7 +85,7 @@ class MainWindow : public QMainWindow {
   /// GetTags afresh from the store, then Convert.
   std::vector<std::string> convertLines(const std::vector<std::string>& lines);
   void writePageAndName();
-  /// The divider dragged to x on Panel1, or asked for the even split.
+  /// Gives the source box sourceShare of both boxes' width.
   void moveDivider(double sourceShare);
   void showCaption();
   /// Shows a window that belongs to no other and is deleted when this one is.

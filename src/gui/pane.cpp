@@ -77,6 +77,13 @@ std::vector<std::string> Pane::lines() const {
   return splitLines(bytes());
 }
 
+std::size_t Pane::lineCount() const {
+  // A break at the very end adds no line.
+  const long editorLines = SendScintilla(SCI_GETLINECOUNT);
+  const bool lastEmpty = SendScintilla(SCI_LINELENGTH, editorLines - 1) == 0;
+  return static_cast<std::size_t>(editorLines - (lastEmpty ? 1 : 0));
+}
+
 std::string Pane::bytes() const {
   const std::string_view held = heldText();
   if (codePage_ == CodePage::Utf8) return std::string(held);

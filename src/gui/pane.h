@@ -26,6 +26,8 @@ class Pane : public QsciScintilla {
   void replaceLinesKeepingView(const std::vector<std::string>& lines, CodePage page);
   /// The pane's lines as they stand now (typed and pasted text included).
   std::vector<std::string> lines() const;
+  /// How many lines() there are, without making them.
+  std::size_t lineCount() const;
   /// The pane's bytes in its code page, line breaks as they stand.
   std::string bytes() const;
   /// The code page the pane's bytes are read in.

@@ -464,6 +464,13 @@ class LivePanesTest : public WindowTest {
     QCOMPARE(boxes(), expected(EvenShare));
   }
 
+  void a_pane_counts_its_lines_as_it_cuts_them() {
+    for (const char* text : {"", "a", "a\n", "a\n\n", "\n", "a\r\nb", "a\rb\r", "a\n\rb"}) {
+      source()->SendScintilla(Sci::SCI_SETTEXT, text);
+      QCOMPARE(source()->lineCount(), source()->lines().size());
+    }
+  }
+
   void an_assistive_technology_gets_the_panes_text_and_typing_is_still_followed() {
     open(file("a.pas", Unit));
     choose("ConvertAsYouType1");
