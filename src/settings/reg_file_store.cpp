@@ -41,6 +41,29 @@ void replaceFile(const std::string& path, const std::string& bytes) {
 
 RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
 
+namespace {
+
+/// Runs a read of one value; a value that is missing or of the wrong type
+/// is reported with the file it was read from.
+template <typename Read>
+auto namingFile(const std::string& path, Read read) {
+  try {
+    return read();
+  } catch (const std::runtime_error& error) {
+    throw std::runtime_error(readError(path, std::string(": ") + error.what()));
+  }
+}
+
+}  // namespace
+
+std::int32_t RegFileStore::readInteger(const std::string& name) {
+  return namingFile(path_, [&] { return KeyTreeStore::readInteger(name); });
+}
+
+std::string RegFileStore::readText(const std::string& name) {
+  return namingFile(path_, [&] { return KeyTreeStore::readText(name); });
+}
+
 std::optional<std::string> RegFileStore::readBytes(bool forWriting) const {
   try {
     return readWholeFile(path_);

@@ -13,13 +13,17 @@ std::string defaultSettingsFilePath();
 /// replaced atomically by every committed write, in the form it had (a new
 /// file is REGEDIT4). A missing file is an empty store. A file that cannot be parsed makes every
 /// read raise "Cannot read settings file '<path>', line <n>: <what is wrong>"; the next committed
-/// write first keeps it as <path>.bak. Keys and values the program does not know survive a write; ;
-/// comments do not.
+/// write first keeps it as <path>.bak. A value that is missing or of the wrong type names the file
+/// too: "Cannot read settings file '<path>': Invalid data type for 'TabSize'". Keys and values the
+/// program does not know survive a write; ; comments do not.
 class RegFileStore : public KeyTreeStore {
  public:
   explicit RegFileStore(std::string path);
 
   const std::string& path() const { return path_; }
+
+  std::int32_t readInteger(const std::string& name) override;
+  std::string readText(const std::string& name) override;
 
  protected:
   RegKeyTree loadTree() override;
