@@ -5,6 +5,8 @@
 #include "settings/held_settings.h"
 #include "settings/settings_store.h"
 
+#include <QString>
+
 /// The program-wide state, made by the program's start (or by a test) and
 /// handed to every window that needs it.
 struct AppContext {
@@ -16,6 +18,9 @@ struct AppContext {
   HeldSettings held;
   /// Makes the program's file dialogs.
   FileDialogFactory fileDialogs;
-  /// Opens web pages, mail addresses and the preview page.
+  /// Opens web pages, mail addresses, the preview and the help page.
   UrlOpener openUrl;
+  /// The help page installed with the program, which Help > Online Help
+  /// opens; empty when none was found, and the web's help page opens instead.
+  QString helpPage;
 };
