@@ -2,6 +2,7 @@
 
 #include "app/about.h"
 #include "app/formatted_copy.h"
+#include "app/help_page.h"
 #include "app/layout.h"
 #include "app/preview_location.h"
 #include "app/settings_dialog.h"
@@ -43,8 +44,6 @@ struct MenuCommand {
   bool separatorBefore = false;
 };
 
-const char* const HelpPath = "/help/tessaline";
-
 QGroupBox* makeGroupBox(QWidget* parent, const char* name, const char* caption) {
   auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
   box->setObjectName(QString::fromLatin1(name));
@@ -61,10 +60,15 @@ FileDialogOptions openDialogOptions() {
   FileDialogOptions options;
   options.kind = FileDialogOptions::Kind::Open;
   options.objectName = QStringLiteral("OpenDialog");
-  options.filters = {{QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"),
-                      {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
-                       QStringLiteral("*.dpk")}},
-                     {QStringLiteral("Text Files (*.txt)"), {QStringLiteral("*.txt")}}};
+  // Free Pascal's and Lazarus' units, includes, programs and packages are
+  // Delphi sources too.
+  options.filters = {
+      {QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk, *.pp, *.inc, *.lpr, *.lpk)"),
+       {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
+        QStringLiteral("*.dpk"), QStringLiteral("*.pp"), QStringLiteral("*.inc"),
+        QStringLiteral("*.lpr"), QStringLiteral("*.lpk")}},
+      {QStringLiteral("Text Files (*.txt)"), {QStringLiteral("*.txt")}},
+      {QStringLiteral("All Files (*.*)"), {QStringLiteral("*.*")}}};
   options.initialFilter = 1;
   return options;
 }
@@ -110,7 +114,7 @@ void MainWindow::createMenus() {
   const MenuCommand commands[] = {
       {"&File", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open1", &MainWindow::open},
       {"&File", "&Save Output", QKeySequence(Qt::CTRL | Qt::Key_S), "Save1", &MainWindow::save},
-      {"&File", "&Save Output As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
+      {"&File", "Save Output &As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
        &MainWindow::saveAs},
       {"&File", "&Exit", QKeySequence(), "Exit1", &MainWindow::exitProgram, true},
       {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1",
@@ -205,22 +209,39 @@ void MainWindow::openFile(const QString& fileName) {
   runCommand(this, [this] { openChosenFile(); });
 }
 
-void MainWindow::openChosenFile() {
-  saver_.forgetOutputFileName();
-  showCaption();
-  loadSourceFile(fileNameBytes(openDialog_->fileName()));
+void MainWindow::openFromCommandLine(const QString& fileName) {
+  openDialog_->setFileName(QFileInfo(fileName).absoluteFilePath());
+  runCommand(this, [this] { openChosenFile(WhenNotConverted::SourceShows); });
 }
 
-void MainWindow::loadSourceFile(const std::string& fileName) {
+void MainWindow::openChosenFile(WhenNotConverted whenNotConverted) {
+  saver_.forgetOutputFileName();
+  showCaption();
+  loadSourceFile(fileNameBytes(openDialog_->fileName()), whenNotConverted);
+}
+
+void MainWindow::loadSourceFile(const std::string& fileName, WhenNotConverted whenNotConverted) {
   const BusyCursor busy;
   const std::string bytes = readWholeFile(fileName);
   const CodePage page = codePageOf(bytes);
   const std::vector<std::string> lines = splitSourceLines(bytes);
-  const std::vector<std::string> html = convertLines(lines);
-  edSource_->setLines(lines, page);
+  std::vector<std::string> html;
+  try {
+    html = convertLines(lines);
+  } catch (const std::exception&) {
+    if (whenNotConverted == WhenNotConverted::SourceShows) showSource(fileName, lines, page);
+    throw;
+  }
+  showSource(fileName, lines, page);
   edHTML_->setLines(html, page);
-  edSource_->moveCaretToStart();
   edHTML_->moveCaretToStart();
+}
+
+void MainWindow::showSource(const std::string& fileName, const std::vector<std::string>& lines,
+                            CodePage page) {
+  edSource_->setLines(lines, page);
+  edSource_->moveCaretToStart();
+  saver_.proposeNameFor(fileName);
 }
 
 void MainWindow::refresh() {
@@ -266,6 +287,8 @@ void MainWindow::openSettings() {
     return;
   }
   settingsDialog_ = new SettingsDialog(context_, *keeper_, [this] { convertSourceKeepingCaret(); });
+  // Also while its file dialog is open, the settings dialog stays in front of this window.
+  standAbove(settingsDialog_, this);
   showOwnWindow(settingsDialog_);
 }
 
@@ -292,4 +315,4 @@ void MainWindow::copyFormatted() {
   QApplication::clipboard()->setMimeData(formattedCopy(context_.store, *edSource_));
 }
 
-void MainWindow::showHelp() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }
+void MainWindow::showHelp() { context_.openUrl(helpAddress(context_.helpPage)); }

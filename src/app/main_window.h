@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/page_saver.h"
+#include "gui/code_page.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -29,12 +30,26 @@ class MainWindow : public QMainWindow {
   /// Converts edSource into edHTML and leaves edHTML's caret where it was.
   /// Errors go to the caller (the settings dialog's OK shows them).
   void convertSourceKeepingCaret();
+  /// What Open does with the source when its conversion fails.
+  enum class WhenNotConverted {
+    /// Both panes keep what they held.
+    PanesKeepTheirText,
+    /// The source shows all the same, so that the file is not lost behind
+    /// the error (a file named on the command line, when the settings
+    /// cannot be read).
+    SourceShows,
+  };
   /// Open's steps after the dialog: reads the file, converts it and fills
-  /// both panes. On an error both panes keep what they held.
-  void loadSourceFile(const std::string& fileName);
-  /// Opens a file chosen outside the open dialog (the command line, a drop)
-  /// as if it had been chosen there; an error goes to the error box.
+  /// both panes. On an error both panes keep what they held, except as
+  /// whenNotConverted says.
+  void loadSourceFile(const std::string& fileName,
+                      WhenNotConverted whenNotConverted = WhenNotConverted::PanesKeepTheirText);
+  /// Opens a file chosen outside the open dialog (a drop) as if it had been
+  /// chosen there; an error goes to the error box.
   void openFile(const QString& fileName);
+  /// Opens the file named on the command line as openFile does, except that
+  /// its source shows even when it cannot be converted.
+  void openFromCommandLine(const QString& fileName);
 
   /// Keeps the settings dialog and About window active while they are open.
   ActivationKeeper& activationKeeper() const { return *keeper_; }
@@ -74,7 +89,11 @@ class MainWindow : public QMainWindow {
   void initialize();
   void layOutPanes();
   /// Open's steps after the open dialog's file is chosen.
-  void openChosenFile();
+  void openChosenFile(WhenNotConverted whenNotConverted = WhenNotConverted::PanesKeepTheirText);
+  /// Puts a source file's lines into edSource, caret at the start; Save then
+  /// proposes a page beside the file.
+  void showSource(const std::string& fileName, const std::vector<std::string>& lines,
+                  CodePage page);
   void removePreviewFile();
 
   /// GetTags afresh from the store, then Convert.
@@ -103,7 +122,8 @@ class MainWindow : public QMainWindow {
   QList<QPointer<QWidget>> ownWindows_;
 };
 
-/// The open dialog's make-up: the Delphi files first, then text files.
+/// The open dialog's make-up: the Delphi files first (Free Pascal's and
+/// Lazarus' too), then text files, then all files.
 FileDialogOptions openDialogOptions();
 
 /// The window caption for OutputFileName (empty: an untitled document).

@@ -51,6 +51,10 @@ bool PageSaver::chooseName() {
   return true;
 }
 
+void PageSaver::proposeNameFor(const std::string& sourceFileName) {
+  dialog_->proposeFileName(displayFileName(sourceFileName + ".html"));
+}
+
 void PageSaver::writePage(const TagSet& tags, const std::vector<std::string>& lines) const {
   SaveOutput(outputFileName_, htmlTitle(fileNamePart(confirmedName_)), tags, lines);
 }
