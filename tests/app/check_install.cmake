@@ -10,6 +10,7 @@ endif()
 
 set(expected
   bin/tessaline
+  share/tessaline/help.html
   share/applications/tessaline.desktop
   share/icons/hicolor/32x32/apps/tessaline.png)
 if(WITH_CONVERTER)

@@ -6,6 +6,7 @@
 #include "event_loop_run.h"
 #include "gui/pane.h"
 #include "settings/get_tags.h"
+#include "settings/reg_file_store.h"
 #include "settings/settings_io.h"
 #include "window_test.h"
 
@@ -35,6 +36,10 @@ class WindowsTogetherTest : public WindowTest {
   Q_OBJECT
 
  private:
+  /// The settings live in a file, as the program keeps them.
+  std::unique_ptr<SettingsStore> makeStore(const TempFolder& folder) const override {
+    return std::make_unique<RegFileStore>(folder.file("Tessaline.reg"));
+  }
   void trigger(const char* action) { window().findChild<QAction*>(action)->trigger(); }
   /// Opens the settings dialog with F3 and waits until it has loaded.
   SettingsDialog* openSettings() {
@@ -214,6 +219,34 @@ class WindowsTogetherTest : public WindowTest {
     QTRY_COMPARE(source->lines(), std::vector<std::string>{"begin end."});
     QCOMPARE(dialogs().open.given, QStringList{unit});
     QCOMPARE(dialogs().open.shown, 0);
+  }
+
+  void start_with_a_broken_settings_file_names_it_and_still_shows_the_file() {
+    dropWindow();
+    HeldSettings held;
+    DialogSettingsState state;
+    applyFirstRunDefaults(held, state);
+    WriteToRegistry(store(), held, state);
+    {
+      OpenedKey key(store(), SettingsKey, true);
+      store().writeText("TabSize", "two");
+    }
+    const QString unit = file("unit1.pas", "begin end.");
+    MessageAnswerer messages;
+    ProgramStart start(context(), unit);
+    QCOMPARE(messages.shown.size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(start.mainWindow().isVisible(), 20000);
+    const Pane* source = start.mainWindow().findChild<Pane*>("edSource");
+    QTRY_COMPARE(source->lines(), std::vector<std::string>{"begin end."});
+    QVERIFY(start.mainWindow().findChild<Pane*>("edHTML")->lines().empty());
+    // Once at start, once converting the file.
+    QCOMPARE(messages.shown.size(), 2);
+    const QString path = QString::fromStdString(static_cast<RegFileStore&>(store()).path());
+    for (const SeenBox& box : messages.shown) {
+      QCOMPARE(box.title, QString("Tessaline"));
+      QCOMPARE(box.text,
+               "Cannot read settings file '" + path + "': Invalid data type for 'TabSize'");
+    }
   }
 };
 

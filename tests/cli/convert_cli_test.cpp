@@ -142,11 +142,32 @@ TEST_F(ConvertCliTest, HelpExitsWithZero) {
 }
 
 TEST_F(ConvertCliTest, BrokenSettingsFileIsAnErrorNotTheBuiltInSet) {
-  box.write("broken.reg", "not a settings file\r\n");
-  const CliRun run = box.run({"--settings", "broken.reg", "unit1.pas"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err, "");
+  const std::string key = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings]\r\n";
+  // Each message names the file; a syntax error also says where and what.
+  const struct {
+    const char* what;
+    std::string file;
+    std::string errorStart;
+  } cases[] = {
+      {"not a settings file", "not a settings file\r\n",
+       "tessaline-convert: Cannot read settings file 'broken.reg', line 1: "},
+      {"a tab size stored as text",
+       "REGEDIT4\r\n\r\n" + key + "\"Incode\"=dword:00000001\r\n\"TabSize\"=\"two\"\r\n",
+       "tessaline-convert: Cannot read settings file 'broken.reg': Invalid data type for "
+       "'TabSize'\n"},
+      {"no mode", "REGEDIT4\r\n\r\n" + key,
+       "tessaline-convert: Cannot read settings file 'broken.reg': Failed to get data for "
+       "'Incode'\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    box.write("broken.reg", c.file);
+    const CliRun run = box.run({"--settings", "broken.reg", "unit1.pas"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with(c.errorStart)) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
+  }
 }
 
 /// Cases of what only POSIX systems have: devices, file modes, symbolic
