@@ -1,5 +1,7 @@
 #include "settings/utf16_text.h"
 
+#include "engine/utf8_text.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -32,38 +34,6 @@ void appendUnit(std::string& bytes, std::uint32_t unit) {
 bool isHighSurrogate(std::uint32_t unit) { return unit >= 0xd800 && unit < 0xdc00; }
 bool isLowSurrogate(std::uint32_t unit) { return unit >= 0xdc00 && unit < 0xe000; }
 
-/// The character of the UTF-8 sequence at the start of text and its length,
-/// or nothing when no shortest-form sequence of a character (not a
-/// surrogate) starts there.
-std::optional<std::pair<std::uint32_t, std::size_t>> utf8Character(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  std::uint32_t code = 0;
-  if (lead < 0x80) return std::pair<std::uint32_t, std::size_t>{lead, 1};
-  if (lead >= 0xc2 && lead < 0xe0) {
-    length = 2;
-    code = lead & 0x1f;
-  } else if (lead >= 0xe0 && lead < 0xf0) {
-    length = 3;
-    code = lead & 0x0f;
-  } else if (lead >= 0xf0 && lead < 0xf5) {
-    length = 4;
-    code = lead & 0x07;
-  } else {
-    return std::nullopt;
-  }
-  if (text.size() < length) return std::nullopt;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xc0) != 0x80) return std::nullopt;
-    code = code << 6 | (byte(i) & 0x3f);
-  }
-  static constexpr std::uint32_t Shortest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < Shortest[length] || code > 0x10ffff || (code >= 0xd800 && code < 0xe000))
-    return std::nullopt;
-  return std::pair{code, length};
-}
-
 }  // namespace
 
 std::string utf8FromUtf16Le(std::string_view bytes) {
@@ -91,10 +61,10 @@ std::string utf16LeFromUtf8(std::string_view text) {
   std::string bytes;
   bytes.reserve(text.size() * 2);
   while (!text.empty()) {
-    const auto character = utf8Character(text);
+    const auto character = utf8CharacterAt(text);
     const std::uint32_t code =
-        character ? character->first : 0xdc00 + static_cast<unsigned char>(text[0]);
-    text.remove_prefix(character ? character->second : 1);
+        character ? character->code : 0xdc00 + static_cast<unsigned char>(text[0]);
+    text.remove_prefix(character ? character->length : 1);
     if (code < 0x10000) {
       appendUnit(bytes, code);
     } else {

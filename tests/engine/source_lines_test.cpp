@@ -130,4 +130,17 @@ TEST(SourceLineReaderTest, KeepsALongLineWhole) {
   EXPECT_EQ(readAll(longLine + "\r\nend", 4096), (Lines{longLine, "end"}));
 }
 
+TEST(SplitLines, BreaksAtLfCrLfAndLoneCrOnly) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(splitLines("a\n"), (Lines{"a"}));
+  EXPECT_EQ(splitLines("\r\r\n"), (Lines{"", ""}));
+  // Unlike a source file's, a Ctrl+Z in a pane is just a character.
+  EXPECT_EQ(splitLines("a\x1A"
+                       "b\n\x1A"),
+            (Lines{"a\x1A"
+                   "b",
+                   "\x1A"}));
+}
+
 }  // namespace
