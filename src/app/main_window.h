@@ -51,6 +51,8 @@ class MainWindow : public QMainWindow {
   /// its source shows even when it cannot be converted.
   void openFromCommandLine(const QString& fileName);
 
+  /// Keeps the settings dialog and About window active while they are open.
+  ActivationKeeper& activationKeeper() const { return *keeper_; }
   /// Where Save Output writes; empty until a name is chosen.
   const std::string& outputFileName() const { return saver_.outputFileName(); }
   /// Where the preview page goes.
