@@ -26,13 +26,20 @@ struct PlaceCase {
 TEST(help_page, found_beside_the_program_then_in_the_data_folders) {
   const PlaceCase cases[] = {
       {"installed", "usr/bin", {"usr/share/tessaline/help.html"}, "usr/share/tessaline/help.html"},
-      {"build tree", "build/bin", {"build/share/tessaline/help.html"},
+      {"build tree",
+       "build/bin",
+       {"build/share/tessaline/help.html"},
        "build/share/tessaline/help.html"},
-      {"only in a data folder", "usr/bin", {"data/tessaline/help.html"},
+      {"only in a data folder",
+       "usr/bin",
+       {"data/tessaline/help.html"},
        "data/tessaline/help.html"},
-      {"only in the user's data folder", "usr/bin", {"home/tessaline/help.html"},
+      {"only in the user's data folder",
+       "usr/bin",
+       {"home/tessaline/help.html"},
        "home/tessaline/help.html"},
-      {"beside the program first", "usr/bin",
+      {"beside the program first",
+       "usr/bin",
        {"usr/share/tessaline/help.html", "data/tessaline/help.html"},
        "usr/share/tessaline/help.html"},
       {"a folder is no page", "usr/bin", {"usr/share/tessaline/help.html/"}, ""},
@@ -81,8 +88,7 @@ TEST(help_page, holds_the_readmes_user_part_and_links_to_the_web) {
   EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
   EXPECT_NE(page.find("<h1>Tessaline</h1>"), std::string::npos);
   const auto [inside, outside] = readmeHeadings();
-  EXPECT_EQ(inside,
-            (std::vector<std::string>{"Commands", "Settings", "Command-line converter"}));
+  EXPECT_EQ(inside, (std::vector<std::string>{"Commands", "Settings", "Command-line converter"}));
   for (const std::string& heading : inside)
     EXPECT_NE(page.find("<h2>" + heading + "</h2>"), std::string::npos) << heading;
   ASSERT_FALSE(outside.empty());

@@ -75,11 +75,13 @@ class ActivationKeeperTest : public QObject {
     QTest::addColumn<QStringList>("kept");  // in order, each made active first
     QTest::addColumn<QString>("released");
     QTest::addColumn<QString>("active");  // once it has gone
-    QTest::newRow("back where it came from") << QStringList{"first"} << "first" << "main";
-    QTest::newRow("to the window kept before it")
-        << QStringList{"first", "second"} << "second" << "first";
+    QTest::newRow("back where it came from") << QStringList{"first"} << "first"
+                                             << "main";
+    QTest::newRow("to the window kept before it") << QStringList{"first", "second"} << "second"
+                                                  << "first";
     QTest::newRow("one behind the active window changes nothing")
-        << QStringList{"first", "second"} << "first" << "second";
+        << QStringList{"first", "second"} << "first"
+        << "second";
   }
   void released_active_window_hands_the_activation_on() {
     QFETCH(QStringList, kept);
