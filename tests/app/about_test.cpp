@@ -19,8 +19,6 @@ class AboutTest : public WindowTest {
   void linksOpenTheirAddressAndLeaveTheWindowOpen_data();
   void linksOpenTheirAddressAndLeaveTheWindowOpen();
   void plainLabelsOpenNothing();
-  void closesByEscapeEnterOrItsCloseBox_data();
-  void closesByEscapeEnterOrItsCloseBox();
   void aClickElsewhereClosesItAndGoesOn_data();
   void aClickElsewhereClosesItAndGoesOn();
   void holdsTheActivationUntilClosedEveryTime();
@@ -120,33 +118,6 @@ void AboutTest::plainLabelsOpenNothing() {
   }
   QVERIFY(opened().isEmpty());
   about->close();
-}
-
-void AboutTest::closesByEscapeEnterOrItsCloseBox_data() {
-  QTest::addColumn<int>("key");
-  QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-  QTest::addColumn<bool>("closes");
-  QTest::newRow("Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << true;
-  QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
-  QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
-                                << true;
-  QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << false;
-  QTest::newRow("Tab") << int(Qt::Key_Tab) << Qt::KeyboardModifiers() << false;
-  QTest::newRow("a letter") << int(Qt::Key_A) << Qt::KeyboardModifiers() << false;
-}
-
-void AboutTest::closesByEscapeEnterOrItsCloseBox() {
-  QFETCH(int, key);
-  QFETCH(Qt::KeyboardModifiers, modifiers);
-  QFETCH(bool, closes);
-  QPointer<AboutWindow> about = openAbout();
-  QVERIFY(QTest::qWaitForWindowActive(about));
-  QTest::keyClick(about, Qt::Key(key), modifiers);
-  QCOMPARE(about->closing(), closes);
-  QCOMPARE(about->isVisible(), !closes);
-  QVERIFY(opened().isEmpty());
-  about->close();
-  QTRY_VERIFY(about.isNull());
 }
 
 void AboutTest::aClickElsewhereClosesItAndGoesOn_data() {

@@ -126,12 +126,14 @@ void KeyboardTest::keys_do_what_the_user_expects_data() {
       // About.
       {"Escape closes About", {false, {openAbout, {"Escape", "TForm1 edSource=''"}}}},
       {"Enter closes About", {false, {openAbout, {"Return", "TForm1 edSource=''"}}}},
+      {"the keypad's Enter closes About", {false, {openAbout, {"Enter", "TForm1 edSource=''"}}}},
       {"a click in the main window closes About and typing reaches the pane",
        {false,
         {openAbout,
          {"click edSource", "TForm1 edSource=''"},
          {"type end.", "TForm1 edSource='end.'"}}}},
-      {"other keys leave About open", {false, {openAbout, {"Tab", "TForm4"}, {"A", "TForm4"}}}},
+      {"other keys leave About open",
+       {false, {openAbout, {"Tab", "TForm4"}, {"Space", "TForm4"}, {"A", "TForm4"}}}},
 
       // The settings dialog: Escape, the class list.
       {"Escape cancels the settings dialog",
