@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+/// What tells one file from another however it is named or linked: its
+/// device and inode on POSIX systems, its volume and file index on Windows.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t file = 0;
+
+  bool operator==(const FileIdentity&) const = default;
+};
+
+/// FileIdentity as a key of an unordered container.
+struct FileIdentityHash {
+  std::size_t operator()(const FileIdentity& identity) const {
+    return std::hash<std::uint64_t>()(identity.file * 31 + identity.device);
+  }
+};
+
+/// The identity of the file that path names, its links followed; nothing
+/// when no file is there or it cannot be reached.
+std::optional<FileIdentity> fileIdentityOf(const std::string& path);
