@@ -62,6 +62,7 @@ void addStyleClasses(SettingsStore& store, TagSet& tags) {
 }  // namespace
 
 void GetTags(SettingsStore& store, TagSet& tags) {
+  const SettingsReadGroup reads(store);
   for (const auto tokenClass : TokenClasses) {
     auto pair = pairOf(tags, tokenClass);
     pair.open.clear();

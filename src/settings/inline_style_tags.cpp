@@ -35,6 +35,7 @@ std::string inlineStyle(const ClassAttributes& attributes, const std::string& de
 }
 
 TagSet GetInlineStyleTags(SettingsStore& store) {
+  const SettingsReadGroup reads(store);
   TagSet tags;
   tags.Incode = true;
   std::array<ClassAttributes, TokenClassCount> classes{};

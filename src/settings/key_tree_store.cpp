@@ -8,7 +8,12 @@ std::string treePath(const std::string& path) { return CurrentUserHive + path; }
 
 bool KeyTreeStore::openKey(const std::string& path, bool create) {
   const auto fullPath = treePath(path);
-  if (!grouping_) tree_ = create ? loadTreeForWriting() : loadTree();
+  if (create) {
+    if (!grouping_) tree_ = loadTreeForWriting();
+  } else if (!grouping_ && !(readGroups_ > 0 && readGroupLoaded_)) {
+    tree_ = loadTree();
+    readGroupLoaded_ = readGroups_ > 0;
+  }
   if (tree_.findKey(fullPath) == nullptr) {
     if (!create) return false;
     tree_.createKey(fullPath);
@@ -69,3 +74,9 @@ void KeyTreeStore::commitWrite() {
 }
 
 void KeyTreeStore::abandonWrite() noexcept { grouping_ = false; }
+
+void KeyTreeStore::beginRead() {
+  if (readGroups_++ == 0) readGroupLoaded_ = false;
+}
+
+void KeyTreeStore::endRead() noexcept { --readGroups_; }

@@ -10,8 +10,9 @@
 inline constexpr const char* CurrentUserHive = "HKEY_CURRENT_USER";
 
 /// The store's operations on a RegKeyTree; the backing (memory, a file)
-/// says how the tree is loaded and saved. Every open outside a write group
-/// loads the tree afresh, so nothing is kept between operations.
+/// says how the tree is loaded and saved. Every open outside a group loads
+/// the tree afresh, so nothing is kept between operations; inside a read
+/// group only the first open loads it.
 class KeyTreeStore : public SettingsStore {
  public:
   bool openKey(const std::string& path, bool create) override;
@@ -24,6 +25,9 @@ class KeyTreeStore : public SettingsStore {
   void beginWrite() override;
   void commitWrite() override;
   void abandonWrite() noexcept override;
+
+  void beginRead() override;
+  void endRead() noexcept override;
 
  protected:
   /// The tree as the backing holds it now; raises when it cannot be read.
@@ -42,4 +46,7 @@ class KeyTreeStore : public SettingsStore {
   RegKeyTree tree_;
   std::optional<std::string> openPath_;
   bool grouping_ = false;
+  /// How deep the read groups nest, and whether the outermost one has loaded the tree.
+  int readGroups_ = 0;
+  bool readGroupLoaded_ = false;
 };

@@ -242,6 +242,63 @@ std::string valueLine(const RegValue& value, bool utf16) {
   return line;
 }
 
+/// Puts each comment line of a file where it stood: a comment straight
+/// after a header or value line goes with the block's values; comments
+/// after a blank line go with what follows them: the next [key] (before
+/// its path), the next value, a blank line at the top of the file (which
+/// sets them apart from the first key), or the end of the file.
+class CommentPlacer {
+ public:
+  explicit CommentPlacer(RegKeyTree& tree) : tree_(tree) {}
+
+  void comment(std::string_view line, const std::optional<std::string>& keyPath) {
+    if (afterBlank_) {
+      pending_.emplace_back(line);
+    } else {
+      tree_.addKey(*keyPath).addComment(std::string(line));
+    }
+  }
+
+  void blank(const std::optional<std::string>& keyPath) {
+    afterBlank_ = true;
+    if (!keyPath) placePending([this](std::string line) { tree_.addLeadingComment(line); });
+  }
+
+  /// Before the value is added to the key.
+  void value(RegKey& key) {
+    placePending([&](std::string line) { key.addComment(std::move(line)); });
+    afterBlank_ = false;
+  }
+
+  /// Before the key is added; named again, it goes on with its old block.
+  void key(const std::string& path) {
+    const bool named = tree_.findKey(path) != nullptr;
+    RegKey& key = tree_.addKey(path);
+    placePending([&](std::string line) {
+      named ? key.addComment(std::move(line)) : key.addHeadComment(std::move(line));
+    });
+    afterBlank_ = false;
+  }
+
+  void end(const std::optional<std::string>& keyPath) {
+    placePending([&](std::string line) {
+      keyPath ? tree_.addTrailingComment(std::move(line)) : tree_.addLeadingComment(line);
+    });
+  }
+
+ private:
+  template <typename Place>
+  void placePending(Place&& place) {
+    for (std::string& line : pending_) place(std::move(line));
+    pending_.clear();
+  }
+
+  RegKeyTree& tree_;
+  std::vector<std::string> pending_;
+  // The header line counts as followed by a blank line.
+  bool afterBlank_ = true;
+};
+
 }  // namespace
 
 RegKeyTree parseRegFile(std::string_view bytes) {
@@ -254,6 +311,7 @@ RegKeyTree parseRegFile(std::string_view bytes) {
                                     std::string(Version5Header));
   }
   RegKeyTree tree({*header, decoded.encoding});
+  CommentPlacer comments(tree);
   std::optional<std::string> keyPath;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const int number = lines[i].number;
@@ -270,18 +328,25 @@ RegKeyTree parseRegFile(std::string_view bytes) {
     LineParser parser(number, logical, tree.holdsUtf16Text());
     if (isValue) {
       if (!keyPath) parser.fail("a value stands before the first [key]");
-      tree.addKey(*keyPath).setValue(parser.value());
+      RegKey& key = tree.addKey(*keyPath);
+      comments.value(key);
+      key.setValue(parser.value());
     } else if (!logical.empty() && logical.front() == '[') {
       if (logical.back() != ']') parser.fail("the key name has no closing ]");
       keyPath = logical.substr(1, logical.size() - 2);
       if (keyPath->empty() || keyPath->front() == '-') {
         parser.fail("expected a key name between [ and ]");
       }
-      tree.addKey(*keyPath);
-    } else if (!logical.empty() && logical.front() != ';') {
+      comments.key(*keyPath);
+    } else if (logical.empty()) {
+      comments.blank(keyPath);
+    } else if (logical.front() == ';') {
+      comments.comment(lines[i].text, keyPath);
+    } else {
       parser.fail("expected a [key], a \"Name\"=value line, a ; comment or a blank line");
     }
   }
+  comments.end(keyPath);
   return tree;
 }
 
@@ -290,14 +355,23 @@ std::string formatRegFile(const RegKeyTree& tree) {
   std::string text(version5 ? Version5Header : Regedit4Header);
   text += LineEnd;
   text += LineEnd;
-  for (const RegKey* key : tree.keysParentsFirst()) {
-    text += "[" + key->path() + "]";
+  const auto addLine = [&text](std::string_view line) {
+    text += line;
     text += LineEnd;
-    for (const auto& value : key->values()) {
-      text += valueLine(value, tree.holdsUtf16Text());
-      text += LineEnd;
+  };
+  for (const std::string& line : tree.leadingComments()) addLine(line);
+  if (!tree.leadingComments().empty()) text += LineEnd;
+  for (const RegKey* key : tree.keysParentsFirst()) {
+    for (const std::string& line : key->headComments()) addLine(line);
+    addLine("[" + key->path() + "]");
+    auto comment = key->comments().begin();
+    for (std::size_t i = 0; i <= key->values().size(); ++i) {
+      for (; comment != key->comments().end() && comment->beforeValue <= i; ++comment)
+        addLine(comment->line);
+      if (i < key->values().size()) addLine(valueLine(key->values()[i], tree.holdsUtf16Text()));
     }
     text += LineEnd;
   }
+  for (const std::string& line : tree.trailingComments()) addLine(line);
   return encodeRegFileText(text, tree.form().encoding);
 }

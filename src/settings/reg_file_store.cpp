@@ -16,24 +16,43 @@ std::string readError(const std::string& path, const std::string& reason) {
   return "Cannot read settings file '" + path + "'" + reason;
 }
 
-std::runtime_error writeError(const std::string& path, int error) {
-  return std::runtime_error("Failed to set data for '" + path +
-                            "': " + std::generic_category().message(error));
+std::runtime_error writeError(const std::string& path, const std::string& reason) {
+  return std::runtime_error("Failed to set data for '" + path + "': " + reason);
 }
 
-/// Replaces the file at once, making its folder when missing. Settings are
-/// small, so they reach the disk before the new file takes the old one's place.
-void replaceFile(const std::string& path, const std::string& bytes) {
+/// Writes the file at once, making its folder when missing. Settings are
+/// small, so they reach the disk before the new file takes the old one's
+/// place. With keepExisting an existing file stays and FileError "File
+/// exists" is raised.
+void writeFile(const std::string& path, const std::string& bytes, bool keepExisting) {
   const auto folder = utf8Path(path).parent_path();
   std::error_code folderError;
   if (!folder.empty()) std::filesystem::create_directories(folder, folderError);
-  if (folderError) throw writeError(path, folderError.value());
+  if (folderError) throw writeError(path, folderError.message());
+  AtomicFile file(path, {.syncBeforeRename = true, .keepExisting = keepExisting});
+  file.stream() << bytes;
+  file.commit();
+}
+
+void replaceFile(const std::string& path, const std::string& bytes) {
   try {
-    AtomicFile file(path, AtomicFile::Sync::BeforeRename);
-    file.stream() << bytes;
-    file.commit();
+    writeFile(path, bytes, false);
   } catch (const FileError& error) {
-    throw writeError(path, error.code().value());
+    throw writeError(path, error.reason());
+  }
+}
+
+/// Keeps bytes under the first free name of path.bak, path.1.bak,
+/// path.2.bak and so on: an earlier backup is never replaced.
+void keepBackup(const std::string& path, const std::string& bytes) {
+  for (int number = 0;; ++number) {
+    const std::string name = path + (number == 0 ? "" : "." + std::to_string(number)) + ".bak";
+    try {
+      writeFile(name, bytes, true);
+      return;
+    } catch (const FileError& error) {
+      if (error.code().value() != EEXIST) throw writeError(name, error.reason());
+    }
   }
 }
 
@@ -43,13 +62,13 @@ RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
 
 std::optional<std::string> RegFileStore::readBytes(bool forWriting) const {
   try {
-    return readWholeFile(path_);
+    return readRegularFile(path_, MaxSettingsFileSize);
   } catch (const FileError& error) {
     // No file can stand below a missing folder or below a file.
     if (error.code().value() == ENOENT || error.code().value() == ENOTDIR) return std::nullopt;
     // A write keeps what it does not know, so it fails with a file it cannot read.
-    if (forWriting) throw writeError(path_, error.code().value());
-    throw std::runtime_error(readError(path_, ": " + error.code().message()));
+    if (forWriting) throw writeError(path_, error.reason());
+    throw std::runtime_error(readError(path_, ": " + error.reason()));
   }
 }
 
@@ -77,7 +96,7 @@ RegKeyTree RegFileStore::loadTreeForWriting() {
 }
 
 void RegFileStore::saveTree(const RegKeyTree& tree) {
-  if (unparseable_) replaceFile(path_ + ".bak", *unparseable_);
+  if (unparseable_) keepBackup(path_, *unparseable_);
   replaceFile(path_, formatRegFile(tree));
   unparseable_.reset();
 }

@@ -36,7 +36,7 @@ std::uint32_t dwordNumber(std::string_view data) {
 
 std::string regTextData(std::string_view text, bool utf16) {
   if (!utf16) return std::string(text) + '\0';
-  return utf16LeFromUtf8(text) + std::string(2, '\0');
+  return utf16LeKeepingSurrogates(text) + std::string(2, '\0');
 }
 
 std::string regTextOf(std::string_view data, bool utf16) {

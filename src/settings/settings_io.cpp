@@ -24,6 +24,7 @@ const ClassAttributes& attributesOf(const HeldSettings& held, TokenClass tokenCl
 }  // namespace
 
 bool LoadFromRegistry(SettingsStore& store, HeldSettings& held, DialogSettingsState& state) {
+  const SettingsReadGroup reads(store);
   bool found = false;
   for (const auto tokenClass : TokenClasses) {
     if (OpenedKey key(store, inCodeKeyPath(tokenClass)); key) {
