@@ -43,13 +43,16 @@ void PageConverter::convertFile(const std::string& sourcePath, const std::string
                                 const std::string& titleHtml) {
   std::error_code notFound;
   if (!isStandardInput(sourcePath) && std::filesystem::equivalent(sourcePath, pagePath, notFound))
-    throw std::runtime_error("Cannot write file '" + pagePath + "': it is the source file '" +
-                             sourcePath + "'");
+    throw pageOnSourceError(pagePath, sourcePath);
   std::ifstream file;
   std::istream& in = openSource(sourcePath, file);
   AtomicFile page(pagePath);
   convert(in, sourcePath, page.stream(), titleHtml);
   page.commit();
+}
+
+FileError pageOnSourceError(const std::string& pagePath, const std::string& sourcePath) {
+  return FileError("write", pagePath, EEXIST, "it is the source file '" + sourcePath + "'");
 }
 
 std::istream& openSource(const std::string& sourcePath, std::ifstream& file) {
