@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/large_source.h"
 #include "engine/tag_set.h"
 #include "gui/file_dialog.h"
 #include "settings/held_settings.h"
 #include "settings/settings_store.h"
+
+#include <cstdint>
 
 /// The program-wide state, made by the program's start (or by a test) and
 /// handed to every window that needs it.
@@ -18,4 +21,6 @@ struct AppContext {
   FileDialogFactory fileDialogs;
   /// Opens web pages, mail addresses and the preview page.
   UrlOpener openUrl;
+  /// Open asks before it reads a source larger than this.
+  std::uint64_t largeSourceSize = LargeSourceSize;
 };

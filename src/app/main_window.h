@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/page_saver.h"
+#include "files/preview_place.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -30,7 +31,9 @@ class MainWindow : public QMainWindow {
   /// Errors go to the caller (the settings dialog's OK shows them).
   void convertSourceKeepingCaret();
   /// Open's steps after the dialog: reads the file, converts it and fills
-  /// both panes. On an error both panes keep what they held.
+  /// both panes. On an error both panes keep what they held. What is not a
+  /// regular file is refused unread ("Not a regular file"), and a file too
+  /// large for the memory is named as such.
   void loadSourceFile(const std::string& fileName);
   /// Opens a file chosen outside the open dialog (the command line, a drop)
   /// as if it had been chosen there; an error goes to the error box.
@@ -73,9 +76,9 @@ class MainWindow : public QMainWindow {
   void acceptFileDrops();
   void initialize();
   void layOutPanes();
-  /// Open's steps after the open dialog's file is chosen.
+  /// Open's steps after the open dialog's file is chosen; a large file
+  /// only once the user says so, and otherwise nothing changes.
   void openChosenFile();
-  void removePreviewFile();
 
   /// GetTags afresh from the store, then Convert.
   std::vector<std::string> convertLines(const std::vector<std::string>& lines);
@@ -94,9 +97,9 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<FileDialog> openDialog_;
   PageSaver saver_;
   std::string previewFileName_;
-  /// Whether this window wrote the preview page: only then does it delete it
-  /// at exit, so closing one copy of the program leaves another's preview.
-  bool previewWritten_ = false;
+  /// The preview page this window wrote: only that one goes at exit, so
+  /// closing one copy of the program leaves another's preview.
+  PreviewPageRecord previewPage_;
   QPointer<SettingsDialog> settingsDialog_;
   /// The settings dialogs and About windows still open: they close with the
   /// program, and they refer to this window's activation keeper.
