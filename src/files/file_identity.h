@@ -24,3 +24,18 @@ struct FileIdentityHash {
 /// The identity of the file that path names, its links followed; nothing
 /// when no file is there or it cannot be reached.
 std::optional<FileIdentity> fileIdentityOf(const std::string& path);
+
+/// What changes whenever a file is replaced or written: its identity, size
+/// and times of change (in the system's own units).
+struct FileVersion {
+  FileIdentity identity;
+  std::uint64_t size = 0;
+  std::int64_t modified = 0;
+  std::int64_t changed = 0;
+
+  bool operator==(const FileVersion&) const = default;
+};
+
+/// The version of the file that path names, its links followed; nothing
+/// when no file is there or it cannot be reached.
+std::optional<FileVersion> fileVersionOf(const std::string& path);

@@ -88,17 +88,9 @@ void preparePreviewFolder(const std::string& previewFileName, const std::string&
 
 void PreviewPageRecord::noteWritten(const std::string& fileName) {
   fileName_ = fileName;
-  written_ = versionOf(fileName);
+  written_ = fileVersionOf(fileName);
 }
 
 void PreviewPageRecord::removeIfOwn() const {
-  if (written_ && versionOf(fileName_) == written_) std::remove(fileName_.c_str());
-}
-
-std::optional<PreviewPageRecord::Version> PreviewPageRecord::versionOf(
-    const std::string& fileName) {
-  struct stat info {};
-  if (::stat(fileName.c_str(), &info) != 0) return std::nullopt;
-  return Version{info.st_dev, info.st_ino, info.st_size,
-                 info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec};
+  if (written_ && fileVersionOf(fileName_) == written_) std::remove(fileName_.c_str());
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "files/file_identity.h"
+
 #include <optional>
 #include <string>
-
-#include <sys/types.h>
 
 /// The name of the preview page inside its folder.
 inline constexpr const char* PreviewPageName = "TessalinePrev.html";
@@ -60,20 +60,10 @@ class PreviewPageRecord {
   /// Notes the page at fileName as just written by this copy.
   void noteWritten(const std::string& fileName);
   /// Deletes the page when this copy wrote it and it is still the file it
-  /// wrote (the same file, size and time of change); any failure is ignored.
+  /// wrote (the same file, size and times of change); any failure is ignored.
   void removeIfOwn() const;
 
  private:
-  /// What tells the written page from a later one.
-  struct Version {
-    dev_t device;
-    ino_t file;
-    off_t size;
-    long long changedNanoseconds;
-    bool operator==(const Version&) const = default;
-  };
-  static std::optional<Version> versionOf(const std::string& fileName);
-
   std::string fileName_;
-  std::optional<Version> written_;
+  std::optional<FileVersion> written_;
 };

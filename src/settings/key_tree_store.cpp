@@ -9,15 +9,15 @@ std::string treePath(const std::string& path) { return CurrentUserHive + path; }
 bool KeyTreeStore::openKey(const std::string& path, bool create) {
   const auto fullPath = treePath(path);
   if (create) {
-    if (!grouping_) tree_ = loadTreeForWriting();
+    if (!grouping_) loadTreeToChange();
   } else if (!grouping_ && !(readGroups_ > 0 && readGroupLoaded_)) {
-    tree_ = loadTree();
+    refreshTree();
     readGroupLoaded_ = readGroups_ > 0;
   }
   if (tree_.findKey(fullPath) == nullptr) {
     if (!create) return false;
     tree_.createKey(fullPath);
-    if (!grouping_) saveTree(tree_);
+    if (!grouping_) saveTreeAsIs();
   }
   openPath_ = fullPath;
   return true;
@@ -46,11 +46,11 @@ std::string KeyTreeStore::readText(const std::string& name) {
 
 void KeyTreeStore::writeValue(const std::string& name, RegType type, std::string data) {
   if (!openPath_) throw failedToSetData(name);
-  if (!grouping_) tree_ = loadTreeForWriting();
+  if (!grouping_) loadTreeToChange();
   RegKey* key = tree_.findKey(*openPath_);
   if (key == nullptr) throw failedToSetData(name);
   key->setValue(RegValue{name, type, std::move(data)});
-  if (!grouping_) saveTree(tree_);
+  if (!grouping_) saveTreeAsIs();
 }
 
 void KeyTreeStore::writeInteger(const std::string& name, std::int32_t value) {
@@ -63,14 +63,32 @@ void KeyTreeStore::writeText(const std::string& name, const std::string& value) 
 
 void KeyTreeStore::closeKey() noexcept { openPath_.reset(); }
 
+void KeyTreeStore::refreshTree() {
+  if (treeIsBackings_ && backingUnchanged()) return;
+  treeIsBackings_ = false;
+  tree_ = loadTree();
+  treeIsBackings_ = true;
+}
+
+void KeyTreeStore::loadTreeToChange() {
+  const bool current = treeIsBackings_ && backingUnchanged();
+  treeIsBackings_ = false;
+  if (!current) tree_ = loadTreeForWriting();
+}
+
+void KeyTreeStore::saveTreeAsIs() {
+  saveTree(tree_);
+  treeIsBackings_ = true;
+}
+
 void KeyTreeStore::beginWrite() {
-  tree_ = loadTreeForWriting();
+  loadTreeToChange();
   grouping_ = true;
 }
 
 void KeyTreeStore::commitWrite() {
   grouping_ = false;
-  saveTree(tree_);
+  saveTreeAsIs();
 }
 
 void KeyTreeStore::abandonWrite() noexcept { grouping_ = false; }

@@ -58,6 +58,12 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && sameRegName(text.substr(0, prefix.size()), prefix);
 }
 
+/// Whether the line is a [key] line.
+bool startsKey(std::string_view line) {
+  const std::string_view text = trimmed(line);
+  return !text.empty() && text.front() == '[';
+}
+
 /// The form the header line names, or nothing.
 std::optional<RegFileForm::Header> headerOf(std::string_view line) {
   if (line == Regedit4Header) return RegFileForm::Header::Regedit4;
@@ -251,38 +257,41 @@ class CommentPlacer {
  public:
   explicit CommentPlacer(RegKeyTree& tree) : tree_(tree) {}
 
-  void comment(std::string_view line, const std::optional<std::string>& keyPath) {
+  void comment(std::string_view line, RegKey* key) {
     if (afterBlank_) {
       pending_.emplace_back(line);
     } else {
-      tree_.addKey(*keyPath).addComment(std::string(line));
+      key->addComment(std::string(line));
     }
   }
 
-  void blank(const std::optional<std::string>& keyPath) {
+  void blank(const RegKey* key) {
     afterBlank_ = true;
-    if (!keyPath) placePending([this](std::string line) { tree_.addLeadingComment(line); });
+    if (key == nullptr)
+      placePending([this](std::string line) { tree_.addLeadingComment(std::move(line)); });
   }
 
-  /// Before the value is added to the key.
+  /// Before a value is added to the key.
   void value(RegKey& key) {
     placePending([&](std::string line) { key.addComment(std::move(line)); });
     afterBlank_ = false;
   }
 
-  /// Before the key is added; named again, it goes on with its old block.
-  void key(const std::string& path) {
-    const bool named = tree_.findKey(path) != nullptr;
+  /// Adds the key of a [path] line; named again, it goes on with its old block.
+  RegKey& key(const std::string& path) {
+    const std::size_t keyCount = tree_.keys().size();
     RegKey& key = tree_.addKey(path);
+    const bool named = tree_.keys().size() == keyCount;
     placePending([&](std::string line) {
       named ? key.addComment(std::move(line)) : key.addHeadComment(std::move(line));
     });
     afterBlank_ = false;
+    return key;
   }
 
-  void end(const std::optional<std::string>& keyPath) {
+  void end(const RegKey* key) {
     placePending([&](std::string line) {
-      keyPath ? tree_.addTrailingComment(std::move(line)) : tree_.addLeadingComment(line);
+      key ? tree_.addTrailingComment(std::move(line)) : tree_.addLeadingComment(std::move(line));
     });
   }
 
@@ -311,8 +320,12 @@ RegKeyTree parseRegFile(std::string_view bytes) {
                                     std::string(Version5Header));
   }
   RegKeyTree tree({*header, decoded.encoding});
+  tree.reserveKeys(static_cast<std::size_t>(std::count_if(
+      lines.begin(), lines.end(), [](const TextLine& line) { return startsKey(line.text); })));
   CommentPlacer comments(tree);
-  std::optional<std::string> keyPath;
+  // The key of the block being read: no other key is added until the next
+  // [path] line, so the reference holds.
+  RegKey* key = nullptr;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const int number = lines[i].number;
     std::string logical(trimmed(lines[i].text));
@@ -327,26 +340,25 @@ RegKeyTree parseRegFile(std::string_view bytes) {
     }
     LineParser parser(number, logical, tree.holdsUtf16Text());
     if (isValue) {
-      if (!keyPath) parser.fail("a value stands before the first [key]");
-      RegKey& key = tree.addKey(*keyPath);
-      comments.value(key);
-      key.setValue(parser.value());
+      if (key == nullptr) parser.fail("a value stands before the first [key]");
+      comments.value(*key);
+      key->setValue(parser.value());
     } else if (!logical.empty() && logical.front() == '[') {
       if (logical.back() != ']') parser.fail("the key name has no closing ]");
-      keyPath = logical.substr(1, logical.size() - 2);
-      if (keyPath->empty() || keyPath->front() == '-') {
+      const std::string keyPath = logical.substr(1, logical.size() - 2);
+      if (keyPath.empty() || keyPath.front() == '-') {
         parser.fail("expected a key name between [ and ]");
       }
-      comments.key(*keyPath);
+      key = &comments.key(keyPath);
     } else if (logical.empty()) {
-      comments.blank(keyPath);
+      comments.blank(key);
     } else if (logical.front() == ';') {
-      comments.comment(lines[i].text, keyPath);
+      comments.comment(lines[i].text, key);
     } else {
       parser.fail("expected a [key], a \"Name\"=value line, a ; comment or a blank line");
     }
   }
-  comments.end(keyPath);
+  comments.end(key);
   return tree;
 }
 

@@ -73,7 +73,10 @@ std::optional<std::string> RegFileStore::readBytes(bool forWriting) const {
 }
 
 RegKeyTree RegFileStore::loadTree() {
+  // Taken before the read: a change meanwhile shows as a newer version.
+  version_ = fileVersionOf(path_);
   const auto bytes = readBytes(false);
+  unparseable_.reset();
   if (!bytes) return {};
   try {
     return parseRegFile(*bytes);
@@ -98,5 +101,8 @@ RegKeyTree RegFileStore::loadTreeForWriting() {
 void RegFileStore::saveTree(const RegKeyTree& tree) {
   if (unparseable_) keepBackup(path_, *unparseable_);
   replaceFile(path_, formatRegFile(tree));
+  version_ = fileVersionOf(path_);
   unparseable_.reset();
 }
+
+bool RegFileStore::backingUnchanged() { return version_ && fileVersionOf(path_) == version_; }

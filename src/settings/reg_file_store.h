@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/file_identity.h"
 #include "settings/key_tree_store.h"
 
 #include <cstdint>
@@ -10,12 +11,15 @@
 /// (not on Windows, where the settings live in the registry).
 std::string defaultSettingsFilePath();
 
-/// The largest settings file read: a whole registry export is a few MB.
-inline constexpr std::uint64_t MaxSettingsFileSize = 16 << 20;
+/// The largest settings file read: room for a whole registry export of
+/// 200,000 keys, which a version 5 export (UTF-16) holds in about 40 MB.
+inline constexpr std::uint64_t MaxSettingsFileSize = 64 << 20;
 
 /// The settings store kept in a registry file, read afresh by every open
 /// (once for a read group) and replaced atomically by every committed write,
-/// in the form it had (a new file is REGEDIT4). A missing file is an empty
+/// in the form it had (a new file is REGEDIT4); a read finds the tree it
+/// has when the file is still the one it last read or wrote (the same file,
+/// size and times of change). A missing file is an empty
 /// store. Only a regular file of at most MaxSettingsFileSize is read: any
 /// other raises "Cannot read settings file '<path>': Not a regular file" or
 /// "...: File too large". A file that cannot be parsed makes every read
@@ -33,6 +37,7 @@ class RegFileStore : public KeyTreeStore {
   RegKeyTree loadTree() override;
   RegKeyTree loadTreeForWriting() override;
   void saveTree(const RegKeyTree& tree) override;
+  bool backingUnchanged() override;
 
  private:
   /// The file's bytes, or nothing when it is missing. A file that cannot be
@@ -42,4 +47,6 @@ class RegFileStore : public KeyTreeStore {
   std::string path_;
   /// The bytes of an unparseable file that the next save keeps as .bak.
   std::optional<std::string> unparseable_;
+  /// The file as the last load found it or the last save left it.
+  std::optional<FileVersion> version_;
 };

@@ -105,6 +105,9 @@ class RegKey {
   std::vector<RegValue> values_;
   std::vector<std::string> headComments_;
   std::vector<RegComment> comments_;
+  /// Most keys hold a few values, found faster (and made much faster) by a
+  /// look at each: only a key with more is indexed.
+  static constexpr std::size_t UnindexedValues = 16;
   RegNameIndex index_;
 };
 
@@ -122,6 +125,8 @@ class RegKeyTree {
   RegKey* findKey(std::string_view path);
   /// The key of that path, appended when missing; its parents are not made.
   RegKey& addKey(std::string_view path);
+  /// Makes room for count keys at once.
+  void reserveKeys(std::size_t count);
   /// The key of that path, made when missing together with every missing
   /// key on its path below the hive (the hive itself has no block).
   RegKey& createKey(std::string_view path);
