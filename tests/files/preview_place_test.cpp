@@ -9,6 +9,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -122,6 +125,70 @@ TEST_F(own_folder, private_folder_that_others_may_use_or_a_link_is_refused_and_l
     EXPECT_EQ(std::string(error.what()),
               "Cannot write file '" + page + "': No such file or directory");
   }
+}
+
+/// Sets an environment variable for one scope, or unsets it for a null value.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
+  }
+  ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(preview_location, without_home_or_xdg_folders_the_user_database_or_no_place_at_all) {
+  const ScopedVariable runtime("XDG_RUNTIME_DIR", nullptr);
+  const ScopedVariable cache("XDG_CACHE_HOME", nullptr);
+  {
+    const ScopedVariable home("HOME", nullptr);
+    const std::string fromDatabase = findPreviewFolders("/usr/bin").cacheFolder;
+    EXPECT_FALSE(fromDatabase.starts_with("/.cache")) << fromDatabase;
+    EXPECT_TRUE(fromDatabase.empty() || fromDatabase.ends_with("/.cache")) << fromDatabase;
+  }
+  const ScopedVariable home("HOME", "/");
+  EXPECT_EQ(findPreviewFolders("/nonexistent").cacheFolder, "");
+  EXPECT_EQ(previewFileNameFor("/nonexistent"), "");
+  try {
+    preparePreviewFolder("", "/usr/bin");
+    ADD_FAILURE() << "no folder, and yet no error";
+  } catch (const FileError& error) {
+    EXPECT_TRUE(std::string(error.what()).starts_with("Cannot write file 'TessalinePrev.html': "))
+        << error.what();
+  }
+  EXPECT_FALSE(std::filesystem::exists("/.cache/tessaline"));
+}
+
+TEST_F(own_folder, at_exit_only_the_page_this_copy_wrote_and_still_there_goes) {
+  const std::string page = root_ + "/TessalinePrev.html";
+  // What happens to the page after this copy wrote it, and whether it stays.
+  const std::pair<std::function<void()>, bool> cases[] = {
+      {[] {}, false},
+      {[&] {
+         writeBytes(root_ + "/other.html", "another copy's page");
+         std::filesystem::rename(root_ + "/other.html", page);
+       },
+       true},
+      {[&] { std::ofstream(page, std::ios::app) << " and more from another copy"; }, true},
+      {[&] { std::filesystem::remove(page); }, false},
+  };
+  for (const auto& [afterwards, stays] : cases) {
+    writeBytes(page, "this copy's page");
+    PreviewPageRecord record;
+    record.noteWritten(page);
+    afterwards();
+    const bool existed = std::filesystem::exists(page);
+    record.removeIfOwn();
+    EXPECT_EQ(std::filesystem::exists(page), stays && existed);
+  }
+  PreviewPageRecord neverWritten;
+  writeBytes(page, "another copy's page");
+  neverWritten.removeIfOwn();
+  EXPECT_TRUE(std::filesystem::exists(page));
 }
 
 }  // namespace
