@@ -73,13 +73,15 @@ std::optional<std::string> RegFileStore::readBytes(bool forWriting) const {
 }
 
 RegKeyTree RegFileStore::loadTree() {
-  // Taken before the read: a change meanwhile shows as a newer version.
-  version_ = fileVersionOf(path_);
-  const auto bytes = readBytes(false);
+  const auto bytes = readAhead_ ? std::move(*readAhead_) : readBytes(false);
+  readAhead_.reset();
+  known_.reset();
   unparseable_.reset();
   if (!bytes) return {};
   try {
-    return parseRegFile(*bytes);
+    RegKeyTree tree = parseRegFile(*bytes);
+    known_ = bytes;
+    return tree;
   } catch (const RegFileSyntaxError& error) {
     throw std::runtime_error(
         readError(path_, ", line " + std::to_string(error.line()) + ": " + error.problem()));
@@ -88,7 +90,9 @@ RegKeyTree RegFileStore::loadTree() {
 
 RegKeyTree RegFileStore::loadTreeForWriting() {
   unparseable_.reset();
-  const auto bytes = readBytes(true);
+  known_.reset();
+  const auto bytes = readAhead_ ? std::move(*readAhead_) : readBytes(true);
+  readAhead_.reset();
   if (!bytes) return {};
   try {
     return parseRegFile(*bytes);
@@ -100,9 +104,22 @@ RegKeyTree RegFileStore::loadTreeForWriting() {
 
 void RegFileStore::saveTree(const RegKeyTree& tree) {
   if (unparseable_) keepBackup(path_, *unparseable_);
-  replaceFile(path_, formatRegFile(tree));
-  version_ = fileVersionOf(path_);
+  known_.reset();
+  std::string bytes = formatRegFile(tree);
+  replaceFile(path_, bytes);
+  known_ = std::move(bytes);
   unparseable_.reset();
 }
 
-bool RegFileStore::backingUnchanged() { return version_ && fileVersionOf(path_) == version_; }
+bool RegFileStore::backingUnchanged() {
+  if (!known_) return false;
+  // Reading is quick next to parsing a large file. A file that cannot be
+  // read now is left to the load, which raises the error its caller names.
+  try {
+    auto bytes = readBytes(false);
+    if (bytes == known_) return true;
+    readAhead_ = std::move(bytes);
+  } catch (const std::runtime_error&) {
+  }
+  return false;
+}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "files/file_identity.h"
 #include "settings/key_tree_store.h"
 
 #include <cstdint>
@@ -17,9 +16,9 @@ inline constexpr std::uint64_t MaxSettingsFileSize = 64 << 20;
 
 /// The settings store kept in a registry file, read afresh by every open
 /// (once for a read group) and replaced atomically by every committed write,
-/// in the form it had (a new file is REGEDIT4); a read finds the tree it
-/// has when the file is still the one it last read or wrote (the same file,
-/// size and times of change). A missing file is an empty
+/// in the form it had (a new file is REGEDIT4); a read reads the file but
+/// parses it only when its bytes differ from those it last read or wrote.
+/// A missing file is an empty
 /// store. Only a regular file of at most MaxSettingsFileSize is read: any
 /// other raises "Cannot read settings file '<path>': Not a regular file" or
 /// "...: File too large". A file that cannot be parsed makes every read
@@ -47,6 +46,8 @@ class RegFileStore : public KeyTreeStore {
   std::string path_;
   /// The bytes of an unparseable file that the next save keeps as .bak.
   std::optional<std::string> unparseable_;
-  /// The file as the last load found it or the last save left it.
-  std::optional<FileVersion> version_;
+  /// The file's bytes as the last load parsed them or the last save wrote them.
+  std::optional<std::string> known_;
+  /// The bytes backingUnchanged read, for the loadTree after it.
+  std::optional<std::optional<std::string>> readAhead_;
 };
