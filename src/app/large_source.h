@@ -16,7 +16,3 @@ QString largeSourceQuestion(const std::string& fileName, std::uint64_t size);
 
 /// Asks it (objectName "LargeSourceQuestion"); true when the user says Yes.
 bool confirmLargeSource(QWidget* owner, const std::string& fileName, std::uint64_t size);
-
-/// The reason of a source that does not fit in memory, in place of
-/// std::bad_alloc's own words.
-inline constexpr const char* TooLargeForMemory = "File too large for the memory available";

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <new>
 
 PageConverter::PageConverter(const TagSet& tags, bool linesOnly)
     : tags_(tags), linesOnly_(linesOnly), converter_(tags) {}
@@ -23,10 +24,15 @@ void PageConverter::convert(std::istream& in, const std::string& sourceName, std
   CommentState state = CommentState::None;
   errno = 0;
   std::string_view line;
-  while (reader.next(line)) {
-    converter_.convertLine(line, state, lines_);
-    lines_ += PageLineEnd;
-    if (lines_.size() >= BlockSize) flushLines(writer);
+  try {
+    while (reader.next(line)) {
+      converter_.convertLine(line, state, lines_);
+      lines_ += PageLineEnd;
+      if (lines_.size() >= BlockSize) flushLines(writer);
+    }
+  } catch (const std::bad_alloc&) {
+    // Only a line longer than the memory can hold gets here.
+    throw FileError("read", sourceName, ENOMEM, TooLargeForMemory);
   }
   flushLines(writer);
   // A failed read looks like an early end to the reader; errno holds why.

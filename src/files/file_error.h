@@ -38,3 +38,7 @@ class FileError : public std::system_error {
 /// The reason of a file that is not a regular file where only one will do,
 /// such as a FIFO that would block its reader.
 inline constexpr const char* NotARegularFile = "Not a regular file";
+
+/// The reason of a file too large to be held in memory, in place of
+/// std::bad_alloc's own words.
+inline constexpr const char* TooLargeForMemory = "File too large for the memory available";

@@ -10,12 +10,6 @@ std::int64_t nanoseconds(const timespec& time) {
 
 }  // namespace
 
-std::optional<FileIdentity> fileIdentityOf(const std::string& path) {
-  const auto version = fileVersionOf(path);
-  if (!version) return std::nullopt;
-  return version->identity;
-}
-
 std::optional<FileVersion> fileVersionOf(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return std::nullopt;

@@ -21,10 +21,6 @@ struct FileIdentityHash {
   }
 };
 
-/// The identity of the file that path names, its links followed; nothing
-/// when no file is there or it cannot be reached.
-std::optional<FileIdentity> fileIdentityOf(const std::string& path);
-
 /// What changes whenever a file is replaced or written: its identity, size
 /// and times of change (in the system's own units).
 struct FileVersion {
@@ -39,3 +35,11 @@ struct FileVersion {
 /// The version of the file that path names, its links followed; nothing
 /// when no file is there or it cannot be reached.
 std::optional<FileVersion> fileVersionOf(const std::string& path);
+
+/// The identity of the file that path names, its links followed; nothing
+/// when no file is there or it cannot be reached.
+inline std::optional<FileIdentity> fileIdentityOf(const std::string& path) {
+  const auto version = fileVersionOf(path);
+  if (!version) return std::nullopt;
+  return version->identity;
+}

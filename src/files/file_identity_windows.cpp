@@ -11,12 +11,6 @@ std::uint64_t joined(DWORD high, DWORD low) { return static_cast<std::uint64_t>(
 
 }  // namespace
 
-std::optional<FileIdentity> fileIdentityOf(const std::string& path) {
-  const auto version = fileVersionOf(path);
-  if (!version) return std::nullopt;
-  return version->identity;
-}
-
 std::optional<FileVersion> fileVersionOf(const std::string& path) {
   // No access asked for: enough to ask about the file, also about a folder.
   const WindowsHandle file(::CreateFileW(

@@ -320,6 +320,18 @@ TEST_F(PosixCliTest, SettingsFilesThatCouldHangOrMisleadAreNamedWithTheirReason)
   }
 }
 
+TEST_F(PosixCliTest, SourceTooLargeForTheMemoryIsNamed) {
+  // One line of 512 MB (a sparse file of zero bytes) for a program allowed 256 MB.
+  box.write("huge.pas", "unit Huge;");
+  fs::resize_file(box.folder() / "huge.pas", 512u << 20);
+  const CliRun run = box.run({"-o", "huge.html", "huge.pas"}, "", {.before = "ulimit -v 262144"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "tessaline-convert: Cannot read file 'huge.pas': File too large for the memory "
+            "available\n");
+  EXPECT_FALSE(fs::exists(box.folder() / "huge.html"));
+}
+
 TEST_F(PosixCliTest, PageLinkedOntoAnotherSourceOfTheRunIsRefusedNamingBoth) {
   box.write("tree/a.pas", "unit A;");
   box.write("tree/b.pas", "unit B;");
