@@ -67,7 +67,7 @@ def highlight_swallows_asm(work):
 
 
 def main():
-    convert, tree = sys.argv[1], Path(sys.argv[2])
+    convert, engine, tree = sys.argv[1], sys.argv[2], Path(sys.argv[3])
     rows = []
 
     def row(name, value, note=""):
@@ -89,6 +89,17 @@ def main():
         wall, _ = best_of(5, [convert, "-o", str(page), str(corpus)])
         row("  the same over an existing page", f"{size / MB / wall:8.1f} MB/s",
             "the file system flushes a file renamed over another")
+        wall, _ = best_of(5, [engine, "escape-loop", str(corpus), str(page)], fresh=page)
+        bare = size / MB / wall
+        row("bare read-escape-write loop, same corpus", f"{bare:8.1f} MB/s", "best of 5")
+        row("  ratio of the page to that loop", f"{ours / bare:8.2f} x", "target >= 0.4")
+        speeds = dict(line.split() for line in subprocess.run(
+            [engine, "paths", str(corpus)], capture_output=True, text=True, check=True
+        ).stdout.splitlines())
+        row("engine in memory: HTML lines", f"{float(speeds['html']):8.1f} MB/s", "best of 5")
+        row("  token lists of the same scan", f"{float(speeds['tokens']):8.1f} MB/s")
+        row("  token lists, then HTML rendered from them",
+            f"{float(speeds['tokens_and_render']):8.1f} MB/s")
 
         peers = {
             "pygmentize -l delphi -f html -O noclasses": ["pygmentize", "-l", "delphi", "-f",

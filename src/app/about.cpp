@@ -51,6 +51,9 @@ void AboutWindow::createElements() {
   placeLabel(new QLabel(this), "Label6", kAuthorCredit, {233, 123}, regular);
   placeLabel(new QLabel(this), "Label4", QStringLiteral(" Website:"), {150, 155}, bold);
   placeLabel(new QLabel(this), "Label5", QStringLiteral("Feedback:"), {153, 187}, bold);
+  // The licence takes a fourth row inside the frame, in the rhythm of the three above.
+  placeLabel(new QLabel(this), "lbLicenceCaption", QStringLiteral("Licence:"), {153, 219}, bold);
+  placeLabel(new QLabel(this), "lbLicence", kLicenceName, {233, 219}, regular);
 
   auto* site = new LinkLabel(this);
   placeLabel(site, "Label7", kMakerSite, {231, 155}, underlined(regular));

@@ -6,8 +6,8 @@
 
 class ActivationKeeper;
 
-/// The About window: the product's version, the author credit and links to
-/// the maker's web site and feedback address. It keeps the activation among
+/// The About window: the product's version, the author credit, links to
+/// the maker's web site and feedback address, and the licence. It keeps the activation among
 /// the program's windows from its showing until it closes, and deletes
 /// itself when closed. It is the form TForm4, its objectName.
 class AboutWindow : public QWidget {

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "gui/fixed_texts.h"
+#include "tessaline_version.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

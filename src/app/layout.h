@@ -12,10 +12,10 @@ struct LayoutRect {
 
 /// Where the main window's controls go for one client-area size.
 struct FormLayout {
-  LayoutRect panel;      ///< colourSwatch, in the client area
-  LayoutRect sourceBox;  ///< GroupBox1, on colourSwatch
+  LayoutRect panel;      ///< Panel1, in the client area
+  LayoutRect sourceBox;  ///< GroupBox1, on Panel1
   LayoutRect source;     ///< edSource, in GroupBox1
-  LayoutRect htmlBox;    ///< GroupBox2, on colourSwatch
+  LayoutRect htmlBox;    ///< GroupBox2, on Panel1
   LayoutRect html;       ///< edHTML, in GroupBox2
 
   bool operator==(const FormLayout&) const = default;

@@ -238,14 +238,7 @@ void MainWindow::refresh() {
 
 void MainWindow::convertSourceKeepingCaret() {
   const BusyCursor busy;
-  const std::vector<std::string> html = convertLines(edSource_->lines());
-  const long caret = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
-  const long firstLine = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
-  const long xOffset = edHTML_->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET);
-  edHTML_->setLines(html, edSource_->codePage());
-  edHTML_->SendScintilla(QsciScintillaBase::SCI_SETEMPTYSELECTION, caret);
-  edHTML_->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, firstLine);
-  edHTML_->SendScintilla(QsciScintillaBase::SCI_SETXOFFSET, xOffset);
+  edHTML_->replaceLinesKeepingView(convertLines(edSource_->lines()), edSource_->codePage());
 }
 
 void MainWindow::save() {

@@ -39,8 +39,6 @@ class MainWindow : public QMainWindow {
   /// as if it had been chosen there; an error goes to the error box.
   void openFile(const QString& fileName);
 
-  /// Keeps the settings dialog and About window active while they are open.
-  ActivationKeeper& activationKeeper() const { return *keeper_; }
   /// Where Save Output writes; empty until a name is chosen.
   const std::string& outputFileName() const { return saver_.outputFileName(); }
   /// Where the preview page goes.

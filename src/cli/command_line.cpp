@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "files/utf8_path.h"
+#include "tessaline_version.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,6 +29,7 @@ std::variant<ConvertRequest, int> parseCommandLine(const std::vector<std::string
   request.jobs = std::max(1u, std::thread::hardware_concurrency());
   CLI::App app("Turns Delphi (Object Pascal) source into syntax-highlighted HTML pages.",
                "tessaline-convert");
+  app.set_version_flag("--version", kVersionLine, "Print the version and exit");
   app.add_option("FILE", request.inputs,
                  "The source to convert (standard input when none or '-'); with -d, the files "
                  "and folders to convert")

@@ -22,6 +22,7 @@ struct ConvertRequest {
 inline constexpr int UsageErrorStatus = 2;
 
 /// The request of a command line, or the exit status when the program ends at
-/// once: 0 after --help, UsageErrorStatus after a usage error (reported on
-/// standard error). The arguments are UTF-8 text, the program's name first.
+/// once: 0 after --help or --version, UsageErrorStatus after a usage error
+/// (reported on standard error). The arguments are UTF-8 text, the program's
+/// name first.
 std::variant<ConvertRequest, int> parseCommandLine(const std::vector<std::string>& arguments);

@@ -66,10 +66,10 @@ int main(int argc, char** argv) {
   // reported, instead of the signal ending the program mid-page.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
-  const auto parsed = parseCommandLine(commandLineArguments(argc, argv));
-  if (const int* status = std::get_if<int>(&parsed)) return *status;
-  const auto& request = std::get<ConvertRequest>(parsed);
   try {
+    const auto parsed = parseCommandLine(commandLineArguments(argc, argv));
+    if (const int* status = std::get_if<int>(&parsed)) return *status;
+    const auto& request = std::get<ConvertRequest>(parsed);
     const TagSet tags = loadTags(request);
     return request.outputDir ? convertMany(request, tags) : convertOne(request, tags);
   } catch (const std::exception& error) {

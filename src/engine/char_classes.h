@@ -14,17 +14,4 @@ constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 /// is not one of them.
 constexpr bool isWordChar(char c) { return isLetter(c) || isDigit(c); }
 
-/// A character that continues a number run: a digit, "#" or "$".
-constexpr bool isNumberRunChar(char c) { return isDigit(c) || c == '#' || c == '$'; }
-
-/// Upper case for a to z only.
-constexpr char toUpper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-/// Lower case for A to Z only.
-constexpr char toLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 }  // namespace char_classes

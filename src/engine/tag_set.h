@@ -1,7 +1,10 @@
 #pragma once
 
+#include "engine/token.h"
+
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 /// The markup each token class gets, and the page settings loaded with it.
 /// Built by GetTags from the settings store; read by the engine, the page
@@ -22,3 +25,27 @@ struct TagSet {
 
   bool operator==(const TagSet&) const = default;
 };
+
+/// The open and close texts of one token class in a tag set.
+template <typename Text>
+struct ClassMarkup {
+  Text& open;
+  Text& close;
+};
+
+template <typename Tags>
+auto markupOf(Tags& tags, TokenClass tokenClass) {
+  // const std::string for a const tag set, std::string otherwise.
+  using Text = std::remove_reference_t<decltype((tags.CommentOpen))>;
+  switch (tokenClass) {
+    case TokenClass::Comment:
+      return ClassMarkup<Text>{tags.CommentOpen, tags.CommentClose};
+    case TokenClass::Number:
+      return ClassMarkup<Text>{tags.NumberOpen, tags.NumberClose};
+    case TokenClass::Reserved:
+      return ClassMarkup<Text>{tags.ReservedOpen, tags.ReservedClose};
+    case TokenClass::Strings:
+      break;
+  }
+  return ClassMarkup<Text>{tags.StringsOpen, tags.StringsClose};
+}

@@ -48,7 +48,8 @@ inline std::size_t firstMarked(std::uint64_t marks) {
 /// The first place from begin of text where stops marks a byte, or the end
 /// of text; stops takes eight bytes, belongs one.
 template <typename Stops, typename Belongs>
-std::size_t runEnd(std::string_view text, std::size_t begin, Stops stops, Belongs belongs) {
+[[gnu::always_inline]] inline std::size_t runEnd(std::string_view text, std::size_t begin,
+                                                 Stops stops, Belongs belongs) {
   std::size_t end = begin;
   for (std::uint64_t bytes; text.size() - end >= sizeof bytes; end += sizeof bytes) {
     std::memcpy(&bytes, text.data() + end, sizeof bytes);

@@ -1,6 +1,6 @@
 #include "gui/code_page.h"
 
-#include "gui/pane_text.h"
+#include "engine/utf8_text.h"
 
 #include <algorithm>
 #include <array>

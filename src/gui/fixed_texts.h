@@ -19,12 +19,12 @@ inline constexpr QLatin1StringView kAboutCaption("About Tessaline");
 
 /// The version both windows show (the main window's caption keeps "v1.0").
 inline constexpr QLatin1StringView kVersionText("Version 1.1");
-/// What tessaline --version prints, before a line break.
-inline constexpr QLatin1StringView kVersionLine("Tessaline 1.1");
 /// The maker's name as the splash writes it.
 inline constexpr QLatin1StringView kMakerName("KORVANE SOFTWARE");
 /// The author credit of the About window.
 inline constexpr QLatin1StringView kAuthorCredit("Korvane Software");
+/// The licence the About window names below the credits.
+inline constexpr QLatin1StringView kLicenceName("GNU GPL version 3 or later");
 /// The maker's web site as the windows show it.
 inline constexpr QLatin1StringView kMakerSite("www.korvane.example");
 /// The address the web site link opens: a bare address opens nothing here.

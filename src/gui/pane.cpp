@@ -1,5 +1,6 @@
 #include "gui/pane.h"
 
+#include "engine/source_lines.h"
 #include "gui/pane_text.h"
 
 #include <QApplication>
@@ -61,9 +62,19 @@ void Pane::setLines(const std::vector<std::string>& lines, CodePage page) {
   setReadOnly(wasReadOnly);
 }
 
+void Pane::replaceLinesKeepingView(const std::vector<std::string>& lines, CodePage page) {
+  const long caret = SendScintilla(SCI_GETCURRENTPOS);
+  const long firstLine = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+  const long xOffset = SendScintilla(SCI_GETXOFFSET);
+  setLines(lines, page);
+  SendScintilla(SCI_SETEMPTYSELECTION, caret);
+  SendScintilla(SCI_SETFIRSTVISIBLELINE, firstLine);
+  SendScintilla(SCI_SETXOFFSET, xOffset);
+}
+
 std::vector<std::string> Pane::lines() const {
-  if (codePage_ == CodePage::Utf8) return splitPaneLines(heldText());
-  return splitPaneLines(bytes());
+  if (codePage_ == CodePage::Utf8) return splitLines(heldText());
+  return splitLines(bytes());
 }
 
 std::string Pane::bytes() const {

@@ -20,6 +20,9 @@ class Pane : public QsciScintilla {
   /// Replaces the pane's lines, read in page from now on. Undo history
   /// starts afresh.
   void setLines(const std::vector<std::string>& lines, CodePage page);
+  /// As setLines, but the caret and the scroll position stay where they were
+  /// (as far as the new lines reach).
+  void replaceLinesKeepingView(const std::vector<std::string>& lines, CodePage page);
   /// The pane's lines as they stand now (typed and pasted text included).
   std::vector<std::string> lines() const;
   /// The pane's bytes in its code page, line breaks as they stand.

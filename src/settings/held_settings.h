@@ -1,28 +1,10 @@
 #pragma once
 
+#include "settings/theme.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-/// The four highlighted token classes, in the order used everywhere.
-enum class TokenClass { Comment = 0, Number = 1, Reserved = 2, Strings = 3 };
-inline constexpr int TokenClassCount = 4;
-/// The token classes in that order, for loops over them.
-inline constexpr std::array<TokenClass, TokenClassCount> TokenClasses = {
-    TokenClass::Comment, TokenClass::Number, TokenClass::Reserved, TokenClass::Strings};
-
-/// One token class's in-code attributes and its style class name.
-struct ClassAttributes {
-  bool Bold = false;
-  bool Italic = false;
-  bool Underlined = false;
-  /// Colour text RRGGBB, at most 6 characters.
-  std::string Color;
-  /// CSS class name used in style-sheet mode.
-  std::string StyleClass;
-
-  bool operator==(const ClassAttributes&) const = default;
-};
 
 /// The settings dialog's program-wide copy of the settings; it keeps its
 /// content between openings of the dialog.

@@ -44,6 +44,8 @@ std::string KeyTreeStore::readText(const std::string& name) {
   return regTextOf(value->data, tree_.holdsUtf16Text());
 }
 
+bool KeyTreeStore::hasValue(const std::string& name) { return findOpenValue(name) != nullptr; }
+
 void KeyTreeStore::writeValue(const std::string& name, RegType type, std::string data) {
   if (!openPath_) throw failedToSetData(name);
   if (!grouping_) loadTreeToChange();

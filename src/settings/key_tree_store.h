@@ -19,6 +19,7 @@ class KeyTreeStore : public SettingsStore {
   bool openKey(const std::string& path, bool create) override;
   std::int32_t readInteger(const std::string& name) override;
   std::string readText(const std::string& name) override;
+  bool hasValue(const std::string& name) override;
   void writeInteger(const std::string& name, std::int32_t value) override;
   void writeText(const std::string& name, const std::string& value) override;
   void closeKey() noexcept override;

@@ -1,5 +1,6 @@
 #include "settings/reg_file_format.h"
 
+#include "engine/source_lines.h"
 #include "settings/reg_file_encoding.h"
 #include "settings/utf16_text.h"
 
@@ -16,32 +17,12 @@ constexpr std::string_view LineEnd = "\r\n";
 // A registry editor breaks hex data so that no line passes 80 columns.
 constexpr std::size_t HexLineWidth = 80;
 
-struct TextLine {
-  int number;
-  std::string_view text;
-};
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-/// Cuts the text into lines; a lone CR ends a line too, as does a lone LF.
-std::vector<TextLine> splitLines(std::string_view text) {
-  std::vector<TextLine> lines;
-  int number = 1;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.push_back({number++, text.substr(start, i - start)});
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.push_back({number, text.substr(start)});
-  return lines;
 }
 
 /// The number written by 1 to maxDigits hex digits, or nothing.
@@ -313,7 +294,7 @@ class CommentPlacer {
 RegKeyTree parseRegFile(std::string_view bytes) {
   const auto decoded = decodeRegFileText(bytes);
   const auto lines = splitLines(decoded.text);
-  const auto header = lines.empty() ? std::nullopt : headerOf(trimmed(lines.front().text));
+  const auto header = lines.empty() ? std::nullopt : headerOf(trimmed(lines.front()));
   if (!header) {
     throw RegFileSyntaxError(1, "the file starts with an unknown header: expected the line " +
                                     std::string(Regedit4Header) + " or " +
@@ -321,14 +302,14 @@ RegKeyTree parseRegFile(std::string_view bytes) {
   }
   RegKeyTree tree({*header, decoded.encoding});
   tree.reserveKeys(static_cast<std::size_t>(std::count_if(
-      lines.begin(), lines.end(), [](const TextLine& line) { return startsKey(line.text); })));
+      lines.begin(), lines.end(), [](const std::string& line) { return startsKey(line); })));
   CommentPlacer comments(tree);
   // The key of the block being read: no other key is added until the next
   // [path] line, so the reference holds.
   RegKey* key = nullptr;
   for (std::size_t i = 1; i < lines.size(); ++i) {
-    const int number = lines[i].number;
-    std::string logical(trimmed(lines[i].text));
+    const int number = static_cast<int>(i) + 1;
+    std::string logical(trimmed(lines[i]));
     const bool isValue = !logical.empty() && (logical.front() == '"' || logical.front() == '@');
     // Hex data goes on over the next line when a line ends in a backslash.
     while (isValue && logical.back() == '\\') {
@@ -336,7 +317,7 @@ RegKeyTree parseRegFile(std::string_view bytes) {
         throw RegFileSyntaxError(number, "the data goes on past the end of the file");
       }
       logical.pop_back();
-      logical += trimmed(lines[i].text);
+      logical += trimmed(lines[i]);
     }
     LineParser parser(number, logical, tree.holdsUtf16Text());
     if (isValue) {
@@ -353,7 +334,7 @@ RegKeyTree parseRegFile(std::string_view bytes) {
     } else if (logical.empty()) {
       comments.blank(key);
     } else if (logical.front() == ';') {
-      comments.comment(lines[i].text, key);
+      comments.comment(lines[i], key);
     } else {
       parser.fail("expected a [key], a \"Name\"=value line, a ; comment or a blank line");
     }

@@ -47,6 +47,8 @@ std::optional<RegistryStore::Value> RegistryStore::queryValue(const std::string&
   }
 }
 
+bool RegistryStore::hasValue(const std::string& name) { return queryValue(name).has_value(); }
+
 std::int32_t RegistryStore::readInteger(const std::string& name) {
   const auto value = queryValue(name);
   if (!value) throw failedToGetData(name);

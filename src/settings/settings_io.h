@@ -3,13 +3,6 @@
 #include "settings/held_settings.h"
 #include "settings/settings_store.h"
 
-/// The classic in-code scheme: first-run default and "Use Classic Settings".
-extern const std::array<ClassAttributes, TokenClassCount> ClassicSettings;
-/// The classic scheme's default colour: no colour tag where a class has it.
-inline constexpr const char* ClassicDefaultColor = "000000";
-/// The classic scheme's tab size.
-inline constexpr std::int32_t ClassicTabSize = 2;
-
 /// Fills held and the dialog's state from the store; true when at least one
 /// of the six keys existed. A key that does not open leaves what it would
 /// have set as it was. The Settings key sets LoadingFlag before the mode;
@@ -22,7 +15,11 @@ bool LoadFromRegistry(SettingsStore& store, HeldSettings& held, DialogSettingsSt
 /// and the style sheet stay), in-code mode, DefaultColor "000000", TabSize 2.
 void applyFirstRunDefaults(HeldSettings& held, DialogSettingsState& state);
 
-/// Writes all 24 values as one atomic change of the store: a failure raises
-/// and leaves the store as it was.
+/// The theme that the dialog's settings make: the held classes, style sheet
+/// and default colour, the mode buttons' mode and the tab-size box's size.
+Theme themeOf(const HeldSettings& held, const DialogSettingsState& state);
+
+/// Writes the dialog's settings with writeTheme: all 24 values as one atomic
+/// change of the store; a failure raises and leaves the store as it was.
 void WriteToRegistry(SettingsStore& store, const HeldSettings& held,
                      const DialogSettingsState& state);

@@ -33,6 +33,8 @@ class SettingsStore {
   virtual std::int32_t readInteger(const std::string& name) = 0;
   /// REG_SZ or REG_EXPAND_SZ, up to the first zero byte; empty when absent.
   virtual std::string readText(const std::string& name) = 0;
+  /// Whether the open key holds a value of that name, of any type.
+  virtual bool hasValue(const std::string& name) = 0;
   /// Writes 1 or 0 as a REG_DWORD.
   void writeFlag(const std::string& name, bool value) { writeInteger(name, value ? 1 : 0); }
   virtual void writeInteger(const std::string& name, std::int32_t value) = 0;

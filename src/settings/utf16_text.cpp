@@ -1,5 +1,7 @@
 #include "settings/utf16_text.h"
 
+#include "engine/utf8_text.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -31,38 +33,6 @@ void appendUnit(std::string& bytes, std::uint32_t unit) {
 
 bool isHighSurrogate(std::uint32_t unit) { return unit >= 0xd800 && unit < 0xdc00; }
 bool isLowSurrogate(std::uint32_t unit) { return unit >= 0xdc00 && unit < 0xe000; }
-
-/// The character of the UTF-8 sequence at the start of text and its length,
-/// or nothing when no shortest-form sequence of a character (not a
-/// surrogate) starts there.
-std::optional<std::pair<std::uint32_t, std::size_t>> utf8Character(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  std::uint32_t code = 0;
-  if (lead < 0x80) return std::pair<std::uint32_t, std::size_t>{lead, 1};
-  if (lead >= 0xc2 && lead < 0xe0) {
-    length = 2;
-    code = lead & 0x1f;
-  } else if (lead >= 0xe0 && lead < 0xf0) {
-    length = 3;
-    code = lead & 0x0f;
-  } else if (lead >= 0xf0 && lead < 0xf5) {
-    length = 4;
-    code = lead & 0x07;
-  } else {
-    return std::nullopt;
-  }
-  if (text.size() < length) return std::nullopt;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xc0) != 0x80) return std::nullopt;
-    code = code << 6 | (byte(i) & 0x3f);
-  }
-  static constexpr std::uint32_t Shortest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < Shortest[length] || code > 0x10ffff || (code >= 0xd800 && code < 0xe000))
-    return std::nullopt;
-  return std::pair{code, length};
-}
 
 /// The surrogate whose three-byte form starts text, where utf8FromUtf16Le
 /// writes a lone one that stands for no byte; or nothing.
@@ -98,7 +68,7 @@ bool startsWithLoneHighSurrogate(std::string_view text) {
 /// Whether utf16LeKeepingSurrogates begins text, which does not start with a lone
 /// high surrogate, with a low one: a lone low one, or a byte that starts no
 /// character.
-bool startsWithLowUnit(std::string_view text) { return !text.empty() && !utf8Character(text); }
+bool startsWithLowUnit(std::string_view text) { return !text.empty() && !utf8CharacterAt(text); }
 
 /// The UTF-16LE bytes of text; keepSurrogates takes the three-byte form of a
 /// lone surrogate back to it (see utf16LeKeepingSurrogates).
@@ -106,9 +76,9 @@ std::string utf16Le(std::string_view text, bool keepSurrogates) {
   std::string bytes;
   bytes.reserve(text.size() * 2);
   while (!text.empty()) {
-    if (const auto character = utf8Character(text)) {
-      appendCharacter(bytes, character->first);
-      text.remove_prefix(character->second);
+    if (const auto character = utf8CharacterAt(text)) {
+      appendCharacter(bytes, character->code);
+      text.remove_prefix(character->length);
     } else if (const auto lone = keepSurrogates ? loneSurrogate(text) : std::nullopt;
                lone && !isHighSurrogate(*lone)) {
       appendUnit(bytes, *lone);

@@ -88,6 +88,8 @@ void AboutTest::elementsStandAtTheirPlaces_data() {
       {"Label7", {231, 155, 0, 0}, "www.korvane.example", false},
       {"Label5", {153, 187, 0, 0}, "Feedback:", true},
       {"Label8", {231, 187, 0, 0}, "feedback@korvane.example", false},
+      {"lbLicenceCaption", {153, 219, 0, 0}, "Licence:", true},
+      {"lbLicence", {233, 219, 0, 0}, "GNU GPL version 3 or later", false},
   });
 }
 
@@ -126,7 +128,8 @@ void AboutTest::linksOpenTheirAddressAndLeaveTheWindowOpen() {
 
 void AboutTest::plainLabelsOpenNothing() {
   QPointer<AboutWindow> about = openAbout();
-  for (const char* name : {"Label1", "Label3", "Label4", "Label5", "Label6", "Image1"}) {
+  for (const char* name :
+       {"Label1", "Label3", "Label4", "Label5", "Label6", "lbLicence", "Image1"}) {
     QTest::mouseClick(about->findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
   }
   QVERIFY(opened_.isEmpty());

@@ -1,6 +1,10 @@
-# Installs the build into a fresh folder and checks that every file a desktop
-# needs lands where it belongs.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DWITH_CONVERTER=ON|OFF -P check_install.cmake
+# Installs the build into a fresh folder and checks that exactly the files of
+# installed_files.txt land there.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
+
+cmake_minimum_required(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake")
+
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
   RESULT_VARIABLE result OUTPUT_QUIET)
@@ -8,15 +12,5 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-set(expected
-  bin/tessaline
-  share/applications/tessaline.desktop
-  share/icons/hicolor/32x32/apps/tessaline.png)
-if(WITH_CONVERTER)
-  list(APPEND expected bin/tessaline-convert)
-endif()
-foreach(path IN LISTS expected)
-  if(NOT EXISTS "${PREFIX}/${path}")
-    message(FATAL_ERROR "not installed: ${path}")
-  endif()
-endforeach()
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
+check_installed_files("${installed}" "installed below ${PREFIX}")

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "tessaline_version.h"
 
 #include <QTest>
 #include <QTextStream>
@@ -16,7 +17,7 @@ class CommandLineTest : public QObject {
     const QString usage =
         "Usage: " + QCoreApplication::arguments().constFirst() + " [options] [file]\n";
     const QString none;
-    const QString version = QStringLiteral("Tessaline 1.1\n");
+    const QString version = QLatin1StringView(kVersionLine) + '\n';
     const struct {
       const char* name;
       QStringList arguments;

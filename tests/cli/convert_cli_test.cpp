@@ -139,6 +139,7 @@ TEST_F(ConvertCliTest, HelpExitsWithZero) {
   const CliRun run = box.run({"--help"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("Usage: tessaline-convert"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("--version"), std::string::npos) << run.out;
 }
 
 TEST_F(ConvertCliTest, BrokenSettingsFileIsAnErrorNotTheBuiltInSet) {

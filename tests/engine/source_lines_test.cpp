@@ -73,8 +73,8 @@ TEST_P(SourceLinesTest, ReadsAStreamInChunksOfAnySize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SourceLinesTest, ::testing::ValuesIn(lineCases),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
+                         [](const auto& test) {
+                           std::string name = test.param.name;
                            for (char& c : name)
                              if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                            return name;
@@ -128,6 +128,18 @@ TEST(SourceLineReaderTest, AgreesWithTheLiteralRulesOnRandomInput) {
 TEST(SourceLineReaderTest, KeepsALongLineWhole) {
   const std::string longLine(1 << 20, 'x');
   EXPECT_EQ(readAll(longLine + "\r\nend", 4096), (Lines{longLine, "end"}));
+}
+
+TEST(SplitLines, BreaksAtLfCrLfAndLoneCrOnly) {
+  EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(splitLines("a\n"), (Lines{"a"}));
+  EXPECT_EQ(splitLines("\r\r\n"), (Lines{"", ""}));
+  // Unlike a source file's, a Ctrl+Z in a pane is just a character.
+  EXPECT_EQ(splitLines("a\x1A"
+                       "b\n\x1A"),
+            (Lines{"a\x1A"
+                   "b",
+                   "\x1A"}));
 }
 
 }  // namespace

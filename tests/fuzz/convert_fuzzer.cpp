@@ -1,7 +1,9 @@
 // Converts the fuzzer's input with the fast engine and with the literal
-// reference, and aborts where the two differ.
+// reference, renders HTML from the engine's tokens too, and aborts where any
+// two differ.
 
 #include "engine/converter.h"
+#include "engine/line_tokens.h"
 
 #include "reference_converter.h"
 #include "test_tag_sets.h"
@@ -41,6 +43,19 @@ void reportDifference(const std::vector<std::string>& fast,
   std::fprintf(stderr, "line counts differ: %zu and %zu\n", fast.size(), reference.size());
 }
 
+/// The HTML of the lines rendered from their tokens.
+std::vector<std::string> renderedFromTokens(const std::vector<std::string>& lines,
+                                            const TagSet& tags) {
+  std::vector<std::string> html;
+  std::vector<Token> tokens;
+  CommentState state = CommentState::None;
+  for (const std::string& line : lines) {
+    scanTokens(line, state, tokens);
+    appendHtmlOfTokens(line, tokens, tags, html.emplace_back());
+  }
+  return html;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -58,6 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> reference = referenceConvert(lines, tags);
   if (fast != reference) {
     reportDifference(fast, reference);
+    std::abort();
+  }
+  const std::vector<std::string> rendered = renderedFromTokens(lines, tags);
+  if (rendered != fast) {
+    reportDifference(rendered, fast);
     std::abort();
   }
   return 0;

@@ -62,7 +62,7 @@ std::string errorOf(const std::string& regedit4Body) {
 }
 
 TEST(InlineStyleTags, ReadErrorsGoToTheCaller) {
-  EXPECT_EQ(errorOf(Settings + "]\n\"DefaultColor\"=\"000000\"\n"),
+  EXPECT_EQ(errorOf(Settings + "]\n\"Incode\"=dword:1\n\"DefaultColor\"=\"000000\"\n"),
             "Failed to get data for 'TabSize'");
   EXPECT_EQ(errorOf(Settings + "\\InCode\\Number]\n\"Color\"=\"000080\"\n\"Bold\"=\"1\"\n"),
             "Invalid data type for 'Bold'");
@@ -105,6 +105,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {false, false, true, "0;x:\"", ""},
                   "000000",
                   "text-decoration:underline"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& test) { return std::string(test.param.what); });
 
 }  // namespace

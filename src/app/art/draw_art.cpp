@@ -1,10 +1,12 @@
 // Draws the program's bitmaps: the product logo, the maker banner and the
-// program icon. Their PNG files are committed beside this file; run it again
-// (offscreen, with Liberation Sans installed) after changing a drawing:
+// program icon, and the icon again as SVG for the desktop. Their files are
+// committed beside this file; run it again (offscreen, with Liberation Sans
+// installed) after changing a drawing:
 //   QT_QPA_PLATFORM=offscreen tessaline_draw_art src/app/art
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -23,17 +25,31 @@ const QList<QColor> kTileColours = {QColor(0x9E, 0xD8, 0xE3), QColor(0x5F, 0xB8,
 const QColor kWordmarkColour(0x1F, 0x3A, 0x5F);
 const QColor kBannerGray(0xC8, 0xC8, 0xC8);
 
-/// Three by three square tiles filling box, gap pixels apart.
-void drawMosaic(QPainter& painter, const QRectF& box, qreal gap, qreal cornerRadius) {
+/// One square of the mosaic.
+struct Tile {
+  QRectF cell;
+  QColor colour;
+};
+
+/// Three by three square tiles filling box, gap pixels apart, row by row.
+QList<Tile> mosaicTiles(const QRectF& box, qreal gap) {
   const qreal tile = (box.width() - 2 * gap) / 3;
-  painter.setPen(Qt::NoPen);
+  QList<Tile> tiles;
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 3; ++column) {
-      painter.setBrush(kTileColours[row + column]);
-      const QRectF cell(box.left() + column * (tile + gap), box.top() + row * (tile + gap), tile,
-                        tile);
-      painter.drawRoundedRect(cell, cornerRadius, cornerRadius);
+      tiles.append(
+          {QRectF(box.left() + column * (tile + gap), box.top() + row * (tile + gap), tile, tile),
+           kTileColours[row + column]});
     }
+  }
+  return tiles;
+}
+
+void drawMosaic(QPainter& painter, const QRectF& box, qreal gap, qreal cornerRadius) {
+  painter.setPen(Qt::NoPen);
+  for (const Tile& tile : mosaicTiles(box, gap)) {
+    painter.setBrush(tile.colour);
+    painter.drawRoundedRect(tile.cell, cornerRadius, cornerRadius);
   }
 }
 
@@ -107,11 +123,39 @@ QImage drawIcon() {
   return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::AvoidDither);
 }
 
+/// The scalable icon: the logo's mosaic (42 wide, tiles 3 apart, corners of
+/// 2.5) with a margin of 3 on a 48 by 48 canvas.
+QByteArray drawScalableIcon() {
+  QString svg = QStringLiteral(
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"48\" height=\"48\" "
+      "viewBox=\"0 0 48 48\">\n");
+  for (const Tile& tile : mosaicTiles(QRectF(3, 3, 42, 42), 3)) {
+    svg += QStringLiteral(
+               "  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" rx=\"2.5\" "
+               "fill=\"%4\"/>\n")
+               .arg(tile.cell.x())
+               .arg(tile.cell.y())
+               .arg(tile.cell.width())
+               .arg(tile.colour.name());
+  }
+  svg += QStringLiteral("</svg>\n");
+  return svg.toUtf8();
+}
+
+bool saved(bool written, const QString& path) {
+  if (!written) std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+  return written;
+}
+
+bool save(const QByteArray& text, const QDir& folder, const char* name) {
+  QFile file(folder.filePath(QString::fromLatin1(name)));
+  return saved(file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush(),
+               file.fileName());
+}
+
 bool save(const QImage& image, const QDir& folder, const char* name) {
   const QString path = folder.filePath(QString::fromLatin1(name));
-  if (image.save(path, "PNG")) return true;
-  std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
-  return false;
+  return saved(image.save(path, "PNG"), path);
 }
 
 }  // namespace
@@ -123,8 +167,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
-  const bool saved = save(drawLogo(), folder, "logo.png") &&
-                     save(drawBanner(), folder, "banner.png") &&
-                     save(drawIcon(), folder, "icon.png");
+  const bool saved =
+      save(drawLogo(), folder, "logo.png") && save(drawBanner(), folder, "banner.png") &&
+      save(drawIcon(), folder, "icon.png") && save(drawScalableIcon(), folder, "icon.svg");
   return saved ? 0 : 1;
 }

@@ -1,0 +1,60 @@
+# Builds the Debian package into a fresh folder and checks it: exactly the
+# files of installed_files.txt below /usr, owned by root with Debian's modes,
+# and neither an error nor a warning from lintian.
+#   cmake -DCPACK=... -DBUILD_DIR=... -DWORK_DIR=... -P check_package.cmake
+
+cmake_minimum_required(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake")
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+execute_process(COMMAND "${CPACK}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK_DIR}"
+  RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
+file(GLOB package "${WORK_DIR}/*.deb")
+list(LENGTH package count)
+if(NOT result EQUAL 0 OR NOT count EQUAL 1)
+  message(FATAL_ERROR "cpack failed (${result}):\n${log}")
+endif()
+
+execute_process(COMMAND dpkg-deb --contents "${package}" OUTPUT_VARIABLE contents
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb cannot read ${package}")
+endif()
+string(REGEX REPLACE "\n$" "" contents "${contents}")
+string(REPLACE "\n" ";" entries "${contents}")
+set(files)
+set(faults)
+foreach(entry IN LISTS entries)
+  if(NOT entry MATCHES "^([-d])([-rwx]+) ([^ ]+) +[0-9]+ [-0-9]+ [:0-9]+ \\./(.*)$")
+    list(APPEND faults "neither a file nor a folder: ${entry}")
+    continue()
+  endif()
+  set(type "${CMAKE_MATCH_1}")
+  set(mode "${CMAKE_MATCH_2}")
+  set(owner "${CMAKE_MATCH_3}")
+  set(path "${CMAKE_MATCH_4}")
+  if(type STREQUAL "d" OR path MATCHES "^usr/bin/")
+    set(wanted rwxr-xr-x)
+  else()
+    set(wanted rw-r--r--)
+  endif()
+  if(NOT mode STREQUAL wanted OR NOT owner STREQUAL "root/root")
+    list(APPEND faults "${path}: ${mode} ${owner}, not ${wanted} root/root")
+  endif()
+  if(type STREQUAL "-")
+    string(REGEX REPLACE "^usr/" "" path "${path}")
+    list(APPEND files "${path}")
+  endif()
+endforeach()
+if(faults)
+  list(JOIN faults "\n  " faults)
+  message(FATAL_ERROR "${package}:\n  ${faults}")
+endif()
+check_installed_files("${files}" "in ${package} below /usr")
+
+execute_process(COMMAND lintian --fail-on error,warning "${package}"
+  RESULT_VARIABLE result OUTPUT_VARIABLE tags ERROR_VARIABLE tags)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "lintian ${package} (${result}):\n${tags}")
+endif()
+message(STATUS "lintian: ${tags}")
