@@ -25,7 +25,7 @@ std::string environment(const char* name) {
 }
 
 std::string cacheFolder() {
-  const std::string cache = xdgFolder("XDG_CACHE_HOME");
+  std::string cache = xdgFolder("XDG_CACHE_HOME");
   if (!cache.empty()) return cache;
   const std::string home = homeFolder();
   return home.empty() || home == "/" ? "" : home + "/.cache";
