@@ -309,15 +309,17 @@ RegKeyTree parseRegFile(std::string_view bytes) {
   RegKey* key = nullptr;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const int number = static_cast<int>(i) + 1;
-    std::string logical(trimmed(lines[i]));
+    std::string_view logical = trimmed(lines[i]);
     const bool isValue = !logical.empty() && (logical.front() == '"' || logical.front() == '@');
-    // Hex data goes on over the next line when a line ends in a backslash.
+    // Hex data goes on over the next line when a line ends in a backslash;
+    // only then are the lines joined into a copy.
+    std::string joined;
     while (isValue && logical.back() == '\\') {
       if (++i == lines.size()) {
         throw RegFileSyntaxError(number, "the data goes on past the end of the file");
       }
-      logical.pop_back();
-      logical += trimmed(lines[i]);
+      joined = std::string(logical.substr(0, logical.size() - 1)) + std::string(trimmed(lines[i]));
+      logical = joined;
     }
     LineParser parser(number, logical, tree.holdsUtf16Text());
     if (isValue) {
@@ -326,7 +328,7 @@ RegKeyTree parseRegFile(std::string_view bytes) {
       key->setValue(parser.value());
     } else if (!logical.empty() && logical.front() == '[') {
       if (logical.back() != ']') parser.fail("the key name has no closing ]");
-      const std::string keyPath = logical.substr(1, logical.size() - 2);
+      const std::string keyPath(logical.substr(1, logical.size() - 2));
       if (keyPath.empty() || keyPath.front() == '-') {
         parser.fail("expected a key name between [ and ]");
       }
