@@ -314,11 +314,13 @@ RegKeyTree parseRegFile(std::string_view bytes) {
     // Hex data goes on over the next line when a line ends in a backslash;
     // only then are the lines joined into a copy.
     std::string joined;
-    while (isValue && logical.back() == '\\') {
+    for (bool first = true; isValue && logical.back() == '\\'; first = false) {
       if (++i == lines.size()) {
         throw RegFileSyntaxError(number, "the data goes on past the end of the file");
       }
-      joined = std::string(logical.substr(0, logical.size() - 1)) + std::string(trimmed(lines[i]));
+      if (first) joined = logical;
+      joined.pop_back();
+      joined += trimmed(lines[i]);
       logical = joined;
     }
     LineParser parser(number, logical, tree.holdsUtf16Text());
