@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/large_source.h"
 #include "engine/tag_set.h"
 #include "gui/file_dialog.h"
 #include "settings/held_settings.h"
 #include "settings/settings_store.h"
 
 #include <QString>
+#include <cstdint>
 
 /// The program-wide state, made by the program's start (or by a test) and
 /// handed to every window that needs it.
@@ -23,4 +25,6 @@ struct AppContext {
   /// The help page installed with the program, which Help > Online Help
   /// opens; empty when none was found, and the web's help page opens instead.
   QString helpPage;
+  /// Open asks before it reads a source larger than this.
+  std::uint64_t largeSourceSize = LargeSourceSize;
 };

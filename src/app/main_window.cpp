@@ -3,12 +3,13 @@
 #include "app/about.h"
 #include "app/formatted_copy.h"
 #include "app/help_page.h"
+#include "app/large_source.h"
 #include "app/layout.h"
-#include "app/preview_location.h"
 #include "app/settings_dialog.h"
 #include "app/style_sheet_warning.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
+#include "files/file_error.h"
 #include "files/whole_file.h"
 #include "gui/activation_keeper.h"
 #include "gui/busy_cursor.h"
@@ -29,7 +30,8 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QUrl>
-#include <cstdio>
+#include <cerrno>
+#include <new>
 #include <utility>
 
 namespace {
@@ -172,10 +174,6 @@ void MainWindow::layOutPanes() {
   place(edHTML_, layout.html);
 }
 
-void MainWindow::removePreviewFile() {
-  if (previewWritten_) std::remove(previewFileName_.c_str());
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   layOutPanes();
@@ -187,7 +185,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  removePreviewFile();
+  previewPage_.removeIfOwn();
   event->accept();
   // The program ends with its main window, whatever else is open.
   QApplication::quit();
@@ -215,25 +213,34 @@ void MainWindow::openFromCommandLine(const QString& fileName) {
 }
 
 void MainWindow::openChosenFile(WhenNotConverted whenNotConverted) {
+  const std::string fileName = fileNameBytes(openDialog_->fileName());
+  const QFileInfo file(openDialog_->fileName());
+  const auto size = static_cast<std::uint64_t>(file.size());
+  if (file.isFile() && size > context_.largeSourceSize && !confirmLargeSource(this, fileName, size))
+    return;
   saver_.forgetOutputFileName();
   showCaption();
-  loadSourceFile(fileNameBytes(openDialog_->fileName()), whenNotConverted);
+  loadSourceFile(fileName, whenNotConverted);
 }
 
 void MainWindow::loadSourceFile(const std::string& fileName, WhenNotConverted whenNotConverted) {
   const BusyCursor busy;
-  const std::string bytes = readWholeFile(fileName);
-  const CodePage page = codePageOf(bytes);
-  const std::vector<std::string> lines = splitSourceLines(bytes);
-  std::vector<std::string> html;
   try {
-    html = convertLines(lines);
-  } catch (const std::exception&) {
-    if (whenNotConverted == WhenNotConverted::SourceShows) showSource(fileName, lines, page);
-    throw;
+    const std::string bytes = readRegularFile(fileName);
+    const CodePage page = codePageOf(bytes);
+    const std::vector<std::string> lines = splitSourceLines(bytes);
+    std::vector<std::string> html;
+    try {
+      html = convertLines(lines);
+    } catch (const std::exception&) {
+      if (whenNotConverted == WhenNotConverted::SourceShows) showSource(fileName, lines, page);
+      throw;
+    }
+    showSource(fileName, lines, page);
+    edHTML_->setLines(html, page);
+  } catch (const std::bad_alloc&) {
+    throw FileError("read", fileName, ENOMEM, TooLargeForMemory);
   }
-  showSource(fileName, lines, page);
-  edHTML_->setLines(html, page);
   edHTML_->moveCaretToStart();
 }
 
@@ -297,7 +304,7 @@ void MainWindow::preview() {
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
   preparePreviewFolder(previewFileName_, fileNameBytes(QApplication::applicationDirPath()));
   SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());
-  previewWritten_ = true;
+  previewPage_.noteWritten(previewFileName_);
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());
 }
 

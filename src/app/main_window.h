@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/page_saver.h"
+#include "files/preview_place.h"
 #include "gui/code_page.h"
 
 #include <QList>
@@ -41,7 +42,9 @@ class MainWindow : public QMainWindow {
   };
   /// Open's steps after the dialog: reads the file, converts it and fills
   /// both panes. On an error both panes keep what they held, except as
-  /// whenNotConverted says.
+  /// whenNotConverted says. What is not a regular file is refused unread
+  /// ("Not a regular file"), and a file too large for the memory is named as
+  /// such.
   void loadSourceFile(const std::string& fileName,
                       WhenNotConverted whenNotConverted = WhenNotConverted::PanesKeepTheirText);
   /// Opens a file chosen outside the open dialog (a drop) as if it had been
@@ -88,13 +91,13 @@ class MainWindow : public QMainWindow {
   void acceptFileDrops();
   void initialize();
   void layOutPanes();
-  /// Open's steps after the open dialog's file is chosen.
+  /// Open's steps after the open dialog's file is chosen; a large file
+  /// only once the user says so, and otherwise nothing changes.
   void openChosenFile(WhenNotConverted whenNotConverted = WhenNotConverted::PanesKeepTheirText);
   /// Puts a source file's lines into edSource, caret at the start; Save then
   /// proposes a page beside the file.
   void showSource(const std::string& fileName, const std::vector<std::string>& lines,
                   CodePage page);
-  void removePreviewFile();
 
   /// GetTags afresh from the store, then Convert.
   std::vector<std::string> convertLines(const std::vector<std::string>& lines);
@@ -113,9 +116,9 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<FileDialog> openDialog_;
   PageSaver saver_;
   std::string previewFileName_;
-  /// Whether this window wrote the preview page: only then does it delete it
-  /// at exit, so closing one copy of the program leaves another's preview.
-  bool previewWritten_ = false;
+  /// The preview page this window wrote: only that one goes at exit, so
+  /// closing one copy of the program leaves another's preview.
+  PreviewPageRecord previewPage_;
   QPointer<SettingsDialog> settingsDialog_;
   /// The settings dialogs and About windows still open: they close with the
   /// program, and they refer to this window's activation keeper.

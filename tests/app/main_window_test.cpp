@@ -1,3 +1,4 @@
+#include "app/large_source.h"
 #include "app/layout.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
@@ -11,6 +12,10 @@
 #include "watched_store.h"
 #include "window_test.h"
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -19,6 +24,8 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
+
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -248,6 +255,116 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(paneBytes("edHTML"), html);
     QVERIFY(window().outputFileName().empty());
     QCOMPARE(window().windowTitle(), caption("Untitled Document"));
+  }
+
+  void hostile_sources_are_refused_unread_and_leave_the_panes() {
+    writeBytes(path("good.pas"), "begin end.");
+    openFile("good.pas");
+    const std::string source = paneBytes("edSource");
+    const std::string html = paneBytes("edHTML");
+    QCOMPARE(::mkfifo(path("pipe.pas").toLocal8Bit().constData(), 0600), 0);
+    QVERIFY(QDir().mkdir(path("folder.pas")));
+    QVERIFY(QFile::link(path("loop-b.pas"), path("loop-a.pas")));
+    QVERIFY(QFile::link(path("loop-a.pas"), path("loop-b.pas")));
+    struct HostileSource {
+      QString file;
+      const char* reason;
+      bool fromCommandLine;
+    };
+    const HostileSource sources[] = {
+        {path("pipe.pas"), "Not a regular file", false},
+        {path("pipe.pas"), "Not a regular file", true},
+        {QStringLiteral("/dev/zero"), "Not a regular file", false},
+        {path("folder.pas"), "Is a directory", false},
+        {path("loop-a.pas"), "Too many levels of symbolic links", true},
+        {path("missing.pas"), "No such file or directory", false},
+    };
+    for (const HostileSource& hostile : sources) {
+      const SeenBox seen = answered(QMessageBox::Ok, [&] {
+        if (hostile.fromCommandLine) {
+          window().openFile(hostile.file);
+        } else {
+          dialogs().open.answers.push_back(DialogAnswer{hostile.file, 1});
+          press(Qt::Key_O, Qt::ControlModifier);
+        }
+      });
+      QCOMPARE(seen.icon, QMessageBox::Critical);
+      QCOMPARE(seen.text, "Cannot read file '" + hostile.file + "': " + hostile.reason + ".");
+      QCOMPARE(paneBytes("edSource"), source);
+      QCOMPARE(paneBytes("edHTML"), html);
+      QVERIFY(!QApplication::overrideCursor());
+    }
+  }
+
+  void save_onto_a_fifo_is_refused_without_waiting_for_a_reader() {
+    QCOMPARE(::mkfifo(path("pipe.html").toLocal8Bit().constData(), 0600), 0);
+    const SeenBox seen = answered(QMessageBox::Ok, [&] { saveAs("pipe.html", 1); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, "Cannot write file '" + path("pipe.html") + "': Not a regular file.");
+  }
+
+  void large_source_opens_only_when_the_user_says_so() {
+    writeBytes(path("good.pas"), "begin end.");
+    openFile("good.pas");
+    saveAs("named", 2);
+    const std::string source = paneBytes("edSource");
+    context().largeSourceSize = 100;
+    const std::string large(150, 'x');
+    writeBytes(path("large.pas"), large);
+
+    const SeenBox no = answered(QMessageBox::No, [&] { openFile("large.pas"); });
+    QVERIFY(no.shown);
+    QCOMPARE(no.icon, QMessageBox::Question);
+    QCOMPARE(no.defaultButton, QMessageBox::No);
+    QCOMPARE(no.text, largeSourceQuestion(path("large.pas").toStdString(), 150));
+    QVERIFY(no.text.contains(path("large.pas")) && no.text.contains("150 bytes"));
+    QCOMPARE(paneBytes("edSource"), source);
+    QCOMPARE(window().outputFileName(), path("named.html").toStdString());
+    QCOMPARE(window().windowTitle(), caption(path("named.html")));
+
+    const SeenBox yes = answered(QMessageBox::Yes, [&] { openFile("large.pas"); });
+    QVERIFY(yes.shown);
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{large});
+    QVERIFY(window().outputFileName().empty());
+    // At the size itself, nothing is asked.
+    writeBytes(path("edge.pas"), std::string(100, 'y'));
+    openFile("edge.pas");
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{std::string(100, 'y')});
+  }
+
+  void source_too_large_for_the_memory_is_named() {
+    const QString big = path("big.pas");
+    writeBytes(big, "unit Big;");
+    std::filesystem::resize_file(big.toStdString(), 1ull << 30);
+    // In a child whose address space has no room for the file, so that the
+    // test process itself keeps its memory.
+    int channel[2];
+    QCOMPARE(::pipe(channel), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      std::ifstream statm("/proc/self/statm");
+      unsigned long long pages = 0;
+      statm >> pages;
+      const rlimit limit{pages * ::sysconf(_SC_PAGESIZE) + (256ull << 20), RLIM_INFINITY};
+      ::setrlimit(RLIMIT_AS, &limit);
+      std::string message = "no error";
+      try {
+        window().loadSourceFile(big.toStdString());
+      } catch (const std::exception& error) {
+        message = error.what();
+      }
+      (void)!::write(channel[1], message.data(), message.size());
+      ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string message;
+    char bytes[512];
+    for (ssize_t got; (got = ::read(channel[0], bytes, sizeof bytes)) > 0;)
+      message.append(bytes, got);
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    QCOMPARE(message, "Cannot read file '" + big.toStdString() +
+                          "': File too large for the memory available");
   }
 
   void failed_conversion_keeps_both_panes() {
@@ -726,6 +843,19 @@ class MainWindowTest : public WindowTest {
              0);
     QVERIFY(!window().isVisible());
     QVERIFY(!QFile::exists(preview));
+  }
+
+  void closing_leaves_a_preview_that_another_copy_wrote_since() {
+    press(Qt::Key_F10);
+    const QString preview = QString::fromStdString(window().previewFileName());
+    QVERIFY(QFile::exists(preview));
+    // Another copy previews too: its page takes this one's place.
+    writeBytes(preview + ".other", "another copy's preview");
+    QVERIFY(std::rename((preview + ".other").toLocal8Bit().constData(),
+                        preview.toLocal8Bit().constData()) == 0);
+    window().close();
+    QCOMPARE(readBytes(preview), std::string("another copy's preview"));
+    QFile::remove(preview);
   }
 
   void closing_without_a_preview_raises_nothing_and_leaves_anothers_preview() {
