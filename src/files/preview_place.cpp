@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -48,10 +49,18 @@ bool isOwnFolder(const std::string& folder) {
          !(info.st_mode & (S_IWGRP | S_IWOTH));
 }
 
+bool isSystemFolder(const std::string& folder) {
+  for (const std::string_view top : {"/usr", "/opt", "/bin", "/sbin", "/lib", "/etc"}) {
+    if (folder.starts_with(top) && (folder.size() == top.size() || folder[top.size()] == '/'))
+      return true;
+  }
+  return false;
+}
+
 PreviewFolders findPreviewFolders(const std::string& programFolder) {
   PreviewFolders folders;
   folders.programFolder = programFolder;
-  folders.programFolderIsOwn = isOwnFolder(programFolder);
+  folders.programFolderIsOwn = !isSystemFolder(programFolder) && isOwnFolder(programFolder);
   folders.runtimeFolder = environment("XDG_RUNTIME_DIR");
   folders.cacheFolder = cacheFolder();
   return folders;

@@ -12,7 +12,8 @@ inline constexpr const char* PreviewPageName = "TessalinePrev.html";
 struct PreviewFolders {
   /// The folder of the program's executable.
   std::string programFolder;
-  /// Whether that folder is the user's own (see isOwnFolder).
+  /// Whether that folder is the user's own (see isOwnFolder) and not a
+  /// system folder (see isSystemFolder).
   bool programFolderIsOwn = false;
   /// $XDG_RUNTIME_DIR, empty when unset.
   std::string runtimeFolder;
@@ -31,6 +32,11 @@ std::string choosePreviewFolder(const PreviewFolders& folders);
 /// True when folder is a real folder (not a link) owned by the current user,
 /// who may write in it, and in which nobody else may write.
 bool isOwnFolder(const std::string& folder);
+
+/// True for a folder of the installed system (below /usr, /opt, /bin, /sbin,
+/// /lib or /etc), where a package's files live: the program installed there
+/// never previews into it, even for root, who owns it.
+bool isSystemFolder(const std::string& folder);
 
 /// The folders of this machine and this run for a program in programFolder.
 /// Without $HOME the user database names the home folder; a home of "/"

@@ -45,6 +45,21 @@ class own_folder : public testing::Test {
   const std::string root_ = temp_.path().string();
 };
 
+TEST(preview_location, system_folders_are_those_a_package_installs_into) {
+  const std::pair<const char*, bool> cases[] = {
+      {"/usr/bin", true},
+      {"/usr/local/bin", true},
+      {"/opt/tessaline/bin", true},
+      {"/bin", true},
+      {"/usr", true},
+      {"/usrdata/bin", false},
+      {"/home/u/tessaline", false},
+      {"/root/build/bin", false},
+      {"/binaries", false},
+  };
+  for (const auto& [folder, system] : cases) EXPECT_EQ(isSystemFolder(folder), system) << folder;
+}
+
 TEST_F(own_folder, only_a_real_folder_of_the_user_that_no_one_else_may_write) {
   EXPECT_TRUE(isOwnFolder(folder("private", 0700)));
   EXPECT_TRUE(isOwnFolder(folder("readable", 0755)));
@@ -79,6 +94,11 @@ TEST_F(own_folder, installed_copy_previews_into_a_private_runtime_folder) {
   EXPECT_EQ(previewFileNameFor("/nonexistent"), cache + "/tessaline/TessalinePrev.html");
   preparePreviewFolder(cache + "/tessaline/TessalinePrev.html", "/nonexistent");
   EXPECT_TRUE(isPrivateFolder(cache + "/tessaline"));
+  unsetenv("XDG_CACHE_HOME");
+
+  // A copy installed in a system folder keeps out of it, even run by root.
+  setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+  EXPECT_EQ(previewFileNameFor("/usr/bin"), cache + "/tessaline/TessalinePrev.html");
   unsetenv("XDG_CACHE_HOME");
 
   const std::string own = folder("own-program", 0755);
