@@ -12,7 +12,7 @@
 
 /// A context over store whose file dialogs and address opener do nothing.
 inline AppContext benchContext(SettingsStore& store) {
-  AppContext context{store, {}, {}, nullptr, [](const QString&) {}};
+  AppContext context{store, {}, {}, nullptr, [](const QString&) {}, {}};
   context.fileDialogs = [](QWidget*, const FileDialogOptions&) -> std::unique_ptr<FileDialog> {
     return nullptr;
   };

@@ -2,9 +2,10 @@
 
 #include "app/about.h"
 #include "app/formatted_copy.h"
+#include "app/help_page.h"
+#include "app/large_source.h"
 #include "app/layout.h"
 #include "app/live_panes.h"
-#include "app/preview_location.h"
 #include "app/settings_dialog.h"
 #include "app/status_messages.h"
 #include "app/status_report.h"
@@ -12,6 +13,7 @@
 #include "app/view_option_items.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
+#include "files/file_error.h"
 #include "files/whole_file.h"
 #include "gui/activation_keeper.h"
 #include "gui/busy_cursor.h"
@@ -34,7 +36,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QUrl>
-#include <cstdio>
+#include <cerrno>
+#include <new>
 #include <utility>
 
 namespace {
@@ -50,8 +53,6 @@ struct MenuCommand {
   /// Set for a view option's checkable item, which has no handler.
   ViewOption option = nullptr;
 };
-
-const char* const HelpPath = "/help/tessaline";
 
 QGroupBox* makeGroupBox(QWidget* parent, const char* name, const char* caption) {
   auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
@@ -69,10 +70,15 @@ FileDialogOptions openDialogOptions() {
   FileDialogOptions options;
   options.kind = FileDialogOptions::Kind::Open;
   options.objectName = QStringLiteral("OpenDialog");
-  options.filters = {{QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"),
-                      {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
-                       QStringLiteral("*.dpk")}},
-                     {QStringLiteral("Text Files (*.txt)"), {QStringLiteral("*.txt")}}};
+  // Free Pascal's and Lazarus' units, includes, programs and packages are
+  // Delphi sources too.
+  options.filters = {
+      {QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk, *.pp, *.inc, *.lpr, *.lpk)"),
+       {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
+        QStringLiteral("*.dpk"), QStringLiteral("*.pp"), QStringLiteral("*.inc"),
+        QStringLiteral("*.lpr"), QStringLiteral("*.lpk")}},
+      {QStringLiteral("Text Files (*.txt)"), {QStringLiteral("*.txt")}},
+      {QStringLiteral("All Files (*.*)"), {QStringLiteral("*.*")}}};
   options.initialFilter = 1;
   return options;
 }
@@ -131,7 +137,7 @@ void MainWindow::createMenus() {
   const MenuCommand commands[] = {
       {"&File", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open1", &MainWindow::open},
       {"&File", "&Save Output", QKeySequence(Qt::CTRL | Qt::Key_S), "Save1", &MainWindow::save},
-      {"&File", "&Save Output As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
+      {"&File", "Save Output &As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
        &MainWindow::saveAs},
       {"&File", "&Exit", QKeySequence(), "Exit1", &MainWindow::exitProgram, true},
       {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1",
@@ -211,10 +217,6 @@ void MainWindow::moveDivider(double sourceShare) {
   layOutPanes();
 }
 
-void MainWindow::removePreviewFile() {
-  if (previewWritten_) std::remove(previewFileName_.c_str());
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   layOutPanes();
@@ -226,7 +228,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  removePreviewFile();
+  previewPage_.removeIfOwn();
   event->accept();
   // The program ends with its main window, whatever else is open.
   QApplication::quit();
@@ -248,24 +250,51 @@ void MainWindow::openFile(const QString& fileName) {
   runCommand(this, [this] { openChosenFile(); });
 }
 
-void MainWindow::openChosenFile() {
-  saver_.forgetOutputFileName();
-  showCaption();
-  loadSourceFile(fileNameBytes(openDialog_->fileName()));
+void MainWindow::openFromCommandLine(const QString& fileName) {
+  openDialog_->setFileName(QFileInfo(fileName).absoluteFilePath());
+  runCommand(this, [this] { openChosenFile(WhenNotConverted::SourceShows); });
 }
 
-void MainWindow::loadSourceFile(const std::string& fileName) {
+void MainWindow::openChosenFile(WhenNotConverted whenNotConverted) {
+  const std::string fileName = fileNameBytes(openDialog_->fileName());
+  const QFileInfo file(openDialog_->fileName());
+  const auto size = static_cast<std::uint64_t>(file.size());
+  if (file.isFile() && size > context_.largeSourceSize && !confirmLargeSource(this, fileName, size))
+    return;
+  saver_.forgetOutputFileName();
+  showCaption();
+  loadSourceFile(fileName, whenNotConverted);
+}
+
+void MainWindow::loadSourceFile(const std::string& fileName, WhenNotConverted whenNotConverted) {
   const BusyCursor busy;
-  const std::string bytes = readWholeFile(fileName);
-  const CodePage page = codePageOf(bytes);
-  const std::vector<std::string> lines = splitSourceLines(bytes);
-  const std::vector<std::string> html = convertLines(lines);
-  edSource_->setLines(lines, page);
-  edHTML_->setLines(html, page);
-  edSource_->moveCaretToStart();
+  std::size_t lineCount = 0;
+  try {
+    const std::string bytes = readRegularFile(fileName);
+    const CodePage page = codePageOf(bytes);
+    const std::vector<std::string> lines = splitSourceLines(bytes);
+    std::vector<std::string> html;
+    try {
+      html = convertLines(lines);
+    } catch (const std::exception&) {
+      if (whenNotConverted == WhenNotConverted::SourceShows) showSource(fileName, lines, page);
+      throw;
+    }
+    showSource(fileName, lines, page);
+    edHTML_->setLines(html, page);
+    lineCount = lines.size();
+  } catch (const std::bad_alloc&) {
+    throw FileError("read", fileName, ENOMEM, TooLargeForMemory);
+  }
   edHTML_->moveCaretToStart();
-  livePanes_->converted(
-      openedMessage(QFileInfo(displayFileName(fileName)).fileName(), lines.size()));
+  livePanes_->converted(openedMessage(QFileInfo(displayFileName(fileName)).fileName(), lineCount));
+}
+
+void MainWindow::showSource(const std::string& fileName, const std::vector<std::string>& lines,
+                            CodePage page) {
+  edSource_->setLines(lines, page);
+  edSource_->moveCaretToStart();
+  saver_.proposeNameFor(fileName);
 }
 
 void MainWindow::refresh() {
@@ -309,6 +338,8 @@ void MainWindow::openSettings() {
     return;
   }
   settingsDialog_ = new SettingsDialog(context_, *keeper_, [this] { convertSourceKeepingCaret(); });
+  // Also while its file dialog is open, the settings dialog stays in front of this window.
+  standAbove(settingsDialog_, this);
   showOwnWindow(settingsDialog_);
 }
 
@@ -324,7 +355,7 @@ void MainWindow::preview() {
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
   preparePreviewFolder(previewFileName_, fileNameBytes(QApplication::applicationDirPath()));
   SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());
-  previewWritten_ = true;
+  previewPage_.noteWritten(previewFileName_);
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());
 }
 
@@ -339,4 +370,4 @@ void MainWindow::copyFormatted() {
   status_->say(formattedCopyMessage(edSource_->lineCount()));
 }
 
-void MainWindow::showHelp() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }
+void MainWindow::showHelp() { context_.openUrl(helpAddress(context_.helpPage)); }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <new>
 
 PageConverter::PageConverter(const TagSet& tags, bool linesOnly)
     : tags_(tags), linesOnly_(linesOnly), converter_(tags) {}
@@ -23,10 +24,15 @@ void PageConverter::convert(std::istream& in, const std::string& sourceName, std
   CommentState state = CommentState::None;
   errno = 0;
   std::string_view line;
-  while (reader.next(line)) {
-    converter_.convertLine(line, state, lines_);
-    lines_ += PageLineEnd;
-    if (lines_.size() >= BlockSize) flushLines(writer);
+  try {
+    while (reader.next(line)) {
+      converter_.convertLine(line, state, lines_);
+      lines_ += PageLineEnd;
+      if (lines_.size() >= BlockSize) flushLines(writer);
+    }
+  } catch (const std::bad_alloc&) {
+    // Only a line longer than the memory can hold gets here.
+    throw FileError("read", sourceName, ENOMEM, TooLargeForMemory);
   }
   flushLines(writer);
   // A failed read looks like an early end to the reader; errno holds why.
@@ -43,13 +49,16 @@ void PageConverter::convertFile(const std::string& sourcePath, const std::string
                                 const std::string& titleHtml) {
   std::error_code notFound;
   if (!isStandardInput(sourcePath) && std::filesystem::equivalent(sourcePath, pagePath, notFound))
-    throw std::runtime_error("Cannot write file '" + pagePath + "': it is the source file '" +
-                             sourcePath + "'");
+    throw pageOnSourceError(pagePath, sourcePath);
   std::ifstream file;
   std::istream& in = openSource(sourcePath, file);
   AtomicFile page(pagePath);
   convert(in, sourcePath, page.stream(), titleHtml);
   page.commit();
+}
+
+FileError pageOnSourceError(const std::string& pagePath, const std::string& sourcePath) {
+  return FileError("write", pagePath, EEXIST, "it is the source file '" + sourcePath + "'");
 }
 
 std::istream& openSource(const std::string& sourcePath, std::ifstream& file) {

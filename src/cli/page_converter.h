@@ -2,6 +2,7 @@
 
 #include "engine/converter.h"
 #include "engine/tag_set.h"
+#include "files/file_error.h"
 #include "output/page_writer.h"
 
 #include <fstream>
@@ -40,6 +41,10 @@ class PageConverter {
   Converter converter_;
   std::string lines_;
 };
+
+/// "Cannot write file '<page>': it is the source file '<source>'": a page
+/// that would take a source's place.
+FileError pageOnSourceError(const std::string& pagePath, const std::string& sourcePath);
 
 /// "-" stands for standard input.
 inline bool isStandardInput(const std::string& sourcePath) { return sourcePath == "-"; }

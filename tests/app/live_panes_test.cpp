@@ -196,8 +196,7 @@ class LivePanesTest : public WindowTest {
     // A store holds only the options' own key, never a half-made Settings key.
     QVERIFY(!store().openKey(SettingsKey, false));
 
-    AppContext context{store(), {}, {}, dialogs().factory(), [](const QString&) {}};
-    MainWindow another(context);
+    MainWindow another(context());
     QVERIFY(!another.findChild<QAction*>("HighlightSource1")->isChecked());
     QVERIFY(another.findChild<QAction*>("ConvertAsYouType1")->isChecked());
     choose("HighlightSource1");
@@ -399,7 +398,7 @@ class LivePanesTest : public WindowTest {
   void outputs_are_the_same_with_the_features_on_or_off() {
     TempFolder settings;
     RegFileStore fileStore(settings.file("Tessaline.reg"));
-    AppContext context{fileStore, {}, {}, dialogs().factory(), [](const QString&) {}};
+    AppContext context{fileStore, {}, {}, dialogs().factory(), [](const QString&) {}, {}};
     MainWindow window(context);
     window.show();
     auto* edSource = window.findChild<Pane*>("edSource");

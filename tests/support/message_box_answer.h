@@ -17,14 +17,11 @@ struct SeenBox {
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
-/// Answers the next message box that comes up with button and records it in
-/// seen, which must outlive the box.
-void answerNextBox(QMessageBox::StandardButton button, SeenBox& seen);
-
-/// Answers every message box with OK while it lives, keeping what each said.
+/// Answers every message box that comes up while it lives with button,
+/// keeping what each said.
 class MessageAnswerer : public QObject {
  public:
-  MessageAnswerer();
+  explicit MessageAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok);
 
   QList<SeenBox> shown;
 
