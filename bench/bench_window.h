@@ -10,11 +10,24 @@
 #include <cstdio>
 #include <memory>
 
+/// A file dialog that is never confirmed.
+class UnusedFileDialog : public FileDialog {
+ public:
+  bool execute() override { return false; }
+  QString fileName() const override { return name_; }
+  int filterIndex() const override { return 1; }
+  void setFileName(const QString& fileName) override { name_ = fileName; }
+  void proposeFileName(const QString&) override {}
+
+ private:
+  QString name_;
+};
+
 /// A context over store whose file dialogs and address opener do nothing.
 inline AppContext benchContext(SettingsStore& store) {
   AppContext context{store, {}, {}, nullptr, [](const QString&) {}, {}};
   context.fileDialogs = [](QWidget*, const FileDialogOptions&) -> std::unique_ptr<FileDialog> {
-    return nullptr;
+    return std::make_unique<UnusedFileDialog>();
   };
   return context;
 }

@@ -245,6 +245,8 @@ int main(int argc, char** argv) {
     }
     int status = 0;
     waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+      std::printf("%-9s did not run through (status %d)\n", configuration.name, status);
   }
   fs::remove(unitPath);
   std::printf("targets: keystroke median under 16 ms, p99 under 50 ms; open under 600 ms\n");
