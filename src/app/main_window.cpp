@@ -6,6 +6,7 @@
 #include "app/preview_location.h"
 #include "app/settings_dialog.h"
 #include "app/style_sheet_warning.h"
+#include "app/view_option_item.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
 #include "files/whole_file.h"
@@ -41,6 +42,8 @@ struct MenuCommand {
   const char* objectName;
   void (MainWindow::*handler)();
   bool separatorBefore = false;
+  /// For a check item of a view option, which has no handler.
+  ViewOption viewOption = nullptr;
 };
 
 const char* const HelpPath = "/help/tessaline";
@@ -79,11 +82,13 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
       context_(context),
       keeper_(new ActivationKeeper(this)),
       openDialog_(context.fileDialogs(this, openDialogOptions())),
-      saver_(this, context.fileDialogs) {
+      saver_(this, context.fileDialogs),
+      styleSheets_(this, context.fileDialogs) {
   setObjectName(QStringLiteral("TForm1"));
   setFont(windowFont());
   setGeometry(229, 161, 696, 539);
   createControls();
+  loadViewOptions();
   createMenus();
   acceptFileDrops();
   initialize();
@@ -112,9 +117,13 @@ void MainWindow::createMenus() {
       {"&File", "&Save Output", QKeySequence(Qt::CTRL | Qt::Key_S), "Save1", &MainWindow::save},
       {"&File", "&Save Output As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
        &MainWindow::saveAs},
+      {"&File", "Save St&yle Sheet...", QKeySequence(), "SaveStyleSheet1",
+       &MainWindow::saveStyleSheet},
       {"&File", "&Exit", QKeySequence(), "Exit1", &MainWindow::exitProgram, true},
       {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1",
        &MainWindow::openSettings},
+      {"&Options", "&Line Numbers", QKeySequence(), "LineNumbers1", nullptr, true,
+       &ViewOptions::LineNumbers},
       {"&Output", "&Preview in Browser", QKeySequence(Qt::Key_F10), "PreviewInBrowser1",
        &MainWindow::preview},
       {"&Output", "&Copy Output to Clipboard", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
@@ -139,9 +148,17 @@ void MainWindow::createMenus() {
     action->setShortcut(command.shortcut);
     // The commands also answer while the settings dialog or About is active.
     action->setShortcutContext(Qt::ApplicationShortcut);
+    if (command.viewOption) {
+      bindViewOption(action, this, context_.store, viewOptions_, command.viewOption);
+      continue;
+    }
     connect(action, &QAction::triggered, this,
             [this, handler = command.handler] { runCommand(this, [&] { (this->*handler)(); }); });
   }
+}
+
+void MainWindow::loadViewOptions() {
+  runCommand(this, [this] { viewOptions_ = readViewOptions(context_.store); });
 }
 
 void MainWindow::acceptFileDrops() {
@@ -170,6 +187,7 @@ void MainWindow::layOutPanes() {
 
 void MainWindow::removePreviewFile() {
   if (previewWritten_) std::remove(previewFileName_.c_str());
+  previewSheet_.remove();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -243,9 +261,13 @@ void MainWindow::saveAs() {
 }
 
 void MainWindow::writePageAndName() {
-  saver_.writePage(context_.tags, edHTML_->lines());
+  if (needsSaveWarning(context_.store, context_.tags)) showStyleSheetWarning(this);
+  saver_.writePage(context_.tags, edHTML_->lines(), viewOptions_.LineNumbers);
   showCaption();
+  styleSheets_.offerBeside(context_.store, context_.tags, saver_.outputFileName());
 }
+
+void MainWindow::saveStyleSheet() { styleSheets_.saveAs(context_.store, saver_.outputFileName()); }
 
 void MainWindow::exitProgram() { close(); }
 
@@ -273,8 +295,12 @@ void MainWindow::showOwnWindow(QWidget* window) {
 void MainWindow::preview() {
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
   preparePreviewFolder(previewFileName_, fileNameBytes(QApplication::applicationDirPath()));
-  SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());
+  SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines(),
+             viewOptions_.LineNumbers);
   previewWritten_ = true;
+  // A sheet that cannot be written is reported, and the page still opens.
+  runCommand(
+      this, [this] { previewSheet_.writeBeside(previewFileName_, context_.tags, context_.store); });
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());
 }
 

@@ -2,6 +2,9 @@
 
 #include "app/app_context.h"
 #include "app/page_saver.h"
+#include "app/preview_style_sheet.h"
+#include "app/style_sheet_saver.h"
+#include "settings/view_options.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -45,6 +48,9 @@ class MainWindow : public QMainWindow {
   void open();
   void save();
   void saveAs();
+  /// File > Save Style Sheet...: the settings' style sheet, where the user
+  /// picks.
+  void saveStyleSheet();
   void exitProgram();
   /// Options > Settings: a new settings dialog, shown without blocking; one
   /// that is still open is brought to the front instead.
@@ -66,6 +72,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void createControls();
+  /// The view options as stored; the defaults when the store cannot say.
+  void loadViewOptions();
   void createMenus();
   /// A local file dropped on the window or either pane opens as with Open.
   void acceptFileDrops();
@@ -91,7 +99,10 @@ class MainWindow : public QMainWindow {
   Pane* edHTML_ = nullptr;
   std::unique_ptr<FileDialog> openDialog_;
   PageSaver saver_;
+  StyleSheetSaver styleSheets_;
+  ViewOptions viewOptions_;
   std::string previewFileName_;
+  PreviewStyleSheet previewSheet_;
   /// Whether this window wrote the preview page: only then does it delete it
   /// at exit, so closing one copy of the program leaves another's preview.
   bool previewWritten_ = false;

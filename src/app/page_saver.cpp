@@ -51,6 +51,7 @@ bool PageSaver::chooseName() {
   return true;
 }
 
-void PageSaver::writePage(const TagSet& tags, const std::vector<std::string>& lines) const {
-  SaveOutput(outputFileName_, htmlTitle(fileNamePart(confirmedName_)), tags, lines);
+void PageSaver::writePage(const TagSet& tags, const std::vector<std::string>& lines,
+                          bool lineNumbers) const {
+  SaveOutput(outputFileName_, htmlTitle(fileNamePart(confirmedName_)), tags, lines, lineNumbers);
 }
