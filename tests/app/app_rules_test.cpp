@@ -1,5 +1,6 @@
 #include "app/layout.h"
 #include "app/preview_location.h"
+#include "app/style_sheet_saver.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,21 @@ TEST(form_layout, half_to_even_on_both_signs) {
   const std::pair<int, int> cases[] = {{0, 0},  {1, 0},   {3, 2},   {5, 2}, {7, 4},
                                        {-1, 0}, {-3, -2}, {-5, -2}, {8, 4}, {-8, -4}};
   for (const auto& [n, half] : cases) EXPECT_EQ(halfToEven(n), half) << n;
+}
+
+TEST(style_sheet_dialog, proposes_the_sheet_where_the_last_page_links_it) {
+  const struct {
+    std::string sheet, lastPage, proposed;
+  } cases[] = {
+      {"css/pascal.css", "/web/unit1.html", "/web/css/pascal.css"},
+      {"../s.css?v=2", "/web/a/unit1.html", "/web/s.css"},
+      {"pascal.css", "", "pascal.css"},
+      {"/home/me/site.css", "/web/unit1.html", "/home/me/site.css"},
+      {"https://example.org/s.css", "/web/unit1.html", ""},
+      {"", "/web/unit1.html", ""},
+  };
+  for (const auto& test : cases)
+    EXPECT_EQ(proposedStyleSheetFile(test.sheet, test.lastPage), test.proposed) << test.sheet;
 }
 
 TEST(preview_location, program_folder_only_when_own_then_runtime_then_cache) {

@@ -21,7 +21,8 @@ SeenBox answer(QMessageBox& box, QMessageBox::StandardButton button) {
   seen.format = box.textFormat();
   seen.buttons = box.standardButtons();
   seen.defaultButton = box.standardButton(box.defaultButton());
-  box.button(button)->click();
+  QAbstractButton* clicked = box.button(button);
+  (clicked ? clicked : box.defaultButton())->click();
   return seen;
 }
 
@@ -37,9 +38,9 @@ void answerNextBox(QMessageBox::StandardButton button, SeenBox& seen) {
   });
 }
 
-MessageAnswerer::MessageAnswerer() {
-  connect(&poll_, &QTimer::timeout, this, [this] {
-    if (QMessageBox* box = openBox()) shown.append(answer(*box, QMessageBox::Ok));
+MessageAnswerer::MessageAnswerer(QMessageBox::StandardButton button) {
+  connect(&poll_, &QTimer::timeout, this, [this, button] {
+    if (QMessageBox* box = openBox()) shown.append(answer(*box, button));
   });
   poll_.start(10);
 }

@@ -21,10 +21,11 @@ struct SeenBox {
 /// seen, which must outlive the box.
 void answerNextBox(QMessageBox::StandardButton button, SeenBox& seen);
 
-/// Answers every message box with OK while it lives, keeping what each said.
+/// Answers every message box with button while it lives (a box without that
+/// button with its default one), keeping what each said.
 class MessageAnswerer : public QObject {
  public:
-  MessageAnswerer();
+  explicit MessageAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok);
 
   QList<SeenBox> shown;
 
