@@ -48,7 +48,7 @@ WriteTarget findWriteTarget(const std::string& fileName) {
     // opening the name itself reaches what they stand for.
     if (path.starts_with("/proc/")) return {WriteTarget::Kind::InPlace, fileName, info};
     const std::string link = readLink(path, static_cast<std::size_t>(info.st_size), fileName);
-    path = link.starts_with('/') ? link : folderOf(path) + "/" + link;
+    path = link.starts_with('/') ? link : folderOf(path).append("/").append(link);
   }
   throw FileError("write", fileName, ELOOP);
 }

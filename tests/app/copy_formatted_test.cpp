@@ -21,7 +21,7 @@ namespace {
 /// The look of the first character of text in a document, as its consumer
 /// shows it (a cursor takes the format of the character before it).
 QTextCharFormat formatAt(QTextDocument& document, const QString& text) {
-  const int at = document.toPlainText().indexOf(text);
+  const auto at = static_cast<int>(document.toPlainText().indexOf(text));
   if (at < 0) qWarning("not in the document: %s", qPrintable(text));
   QTextCursor cursor(&document);
   cursor.setPosition(at + 1);

@@ -58,7 +58,7 @@ std::vector<std::string> randomSourceLines(std::mt19937& random) {
   for (std::string& line : lines) {
     // Now and then a long line, where shifted positions run far.
     const unsigned most = random() % 50 == 0 ? 400 : 16;
-    for (unsigned count = random() % most; count > 0; --count) {
+    for (auto count = static_cast<unsigned>(random() % most); count > 0; --count) {
       line += randomFragment(random);
     }
   }

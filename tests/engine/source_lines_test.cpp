@@ -73,8 +73,8 @@ TEST_P(SourceLinesTest, ReadsAStreamInChunksOfAnySize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SourceLinesTest, ::testing::ValuesIn(lineCases),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
+                         [](const auto& test) {
+                           std::string name = test.param.name;
                            for (char& c : name)
                              if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                            return name;
@@ -131,7 +131,6 @@ TEST(SourceLineReaderTest, KeepsALongLineWhole) {
 }
 
 TEST(SplitLines, BreaksAtLfCrLfAndLoneCrOnly) {
-  using Lines = std::vector<std::string>;
   EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
   EXPECT_EQ(splitLines("a\n"), (Lines{"a"}));
   EXPECT_EQ(splitLines("\r\r\n"), (Lines{"", ""}));

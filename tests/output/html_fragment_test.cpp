@@ -55,6 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  {std::string("caf\xC3\xA9 \xE9\0", 8)},
                                  2,
                                  std::string("caf\xC3\xA9 \xE9\0", 8)}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& test) { return std::string(test.param.what); });
 
 }  // namespace

@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "<font color=\"&quot;&gt;&lt;script&gt;&amp;\">", "</font>"},
                     InCodeCase{"UnescapedTextsAreCompared", "a\\\"&",
                                "\"Color\"=\"a\\\"&\"\n" + NoAttributes, "", ""}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& test) { return std::string(test.param.what); });
 
 TEST(GetTags, StyleSheetModeGivesSpansAndTheSheet) {
   auto store = storeFrom("REGEDIT4\n" + settingsBlock(false, "000000") + Settings +
@@ -213,6 +213,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 settingsBlock(false, "") + Settings +
                                     "\\Style]\n\"Comment\"=\"c\"\n\"Number\"=dword:1\n",
                                 "Invalid data type for 'Number'", "<span class=\"c\">", ""}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& test) { return std::string(test.param.what); });
 
 }  // namespace

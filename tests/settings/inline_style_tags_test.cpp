@@ -105,6 +105,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {false, false, true, "0;x:\"", ""},
                   "000000",
                   "text-decoration:underline"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& test) { return std::string(test.param.what); });
 
 }  // namespace

@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "\"Color\"=dword:ff\n",
                                 "Invalid data type for 'Color'", false, "mark",
                                 FormattingMode::None, 2, "mark"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& test) { return std::string(test.param.what); });
 
 TEST(WriteToRegistry, FirstConfirmationWritesAll24ValuesInOrder) {
   MemoryStore store;
