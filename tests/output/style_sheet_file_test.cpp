@@ -97,7 +97,9 @@ TEST_F(WriteStyleSheetTest, AnUnwritablePathNamesTheFileAndTheReasonAndWritesNot
       const std::string start = "Cannot write file '" + sheet.string() + "': ";
       EXPECT_EQ(message.substr(0, start.size()), start);
       // Windows words its reasons its own way.
-      if (fs::path::preferred_separator == '/') EXPECT_EQ(message, start + reason);
+      if (fs::path::preferred_separator == '/') {
+        EXPECT_EQ(message, start + reason);
+      }
     }
   }
   EXPECT_EQ(readBytes(folder / "file"), "x");
