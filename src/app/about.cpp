@@ -1,6 +1,8 @@
 #include "app/about.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QShowEvent>
@@ -73,12 +75,39 @@ void AboutWindow::showEvent(QShowEvent* event) {
     shownBefore_ = true;
     centreOnDesktop(this);
     keeper_.keep(this);
+    qApp->installEventFilter(this);
   }
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
+  qApp->removeEventFilter(this);
   releaseActivation();
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      close();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType()) return false;
+  QWidget* clicked = static_cast<QWidget*>(watched)->window();
+  // A message box or a menu over another window is not that window.
+  if (clicked == this || QApplication::activeModalWidget() || clicked->windowType() == Qt::Popup)
+    return false;
+  // The user works in another window now: this one goes, and the click goes
+  // on into the window it was aimed at, which takes the activation.
+  close();
+  clicked->activateWindow();
+  return false;
 }
 
 void AboutWindow::releaseActivation() {

@@ -1,5 +1,6 @@
 #include "app/app_context.h"
 #include "app/command_line.h"
+#include "app/help_page.h"
 #include "app/program_start.h"
 #include "gui/qt_file_dialog.h"
 #include "gui/url_opener.h"
@@ -34,7 +35,9 @@ int main(int argc, char** argv) {
   prepareApplication();
 
   RegFileStore store(defaultSettingsFilePath());
-  AppContext context{store, {}, {}, qtFileDialogFactory(), openAddress};
+  AppContext context{store,       {},
+                     {},          qtFileDialogFactory(),
+                     openAddress, findHelpPage(QCoreApplication::applicationDirPath())};
   ProgramStart start(context, request.fileName);
   return app.exec();
 }

@@ -2,13 +2,15 @@
 
 #include "app/about.h"
 #include "app/formatted_copy.h"
+#include "app/help_page.h"
+#include "app/large_source.h"
 #include "app/layout.h"
-#include "app/preview_location.h"
 #include "app/settings_dialog.h"
 #include "app/style_sheet_warning.h"
 #include "app/view_option_item.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
+#include "files/file_error.h"
 #include "files/whole_file.h"
 #include "gui/activation_keeper.h"
 #include "gui/busy_cursor.h"
@@ -29,7 +31,8 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QUrl>
-#include <cstdio>
+#include <cerrno>
+#include <new>
 #include <utility>
 
 namespace {
@@ -45,8 +48,6 @@ struct MenuCommand {
   /// For a check item of a view option, which has no handler.
   ViewOption viewOption = nullptr;
 };
-
-const char* const HelpPath = "/help/tessaline";
 
 QGroupBox* makeGroupBox(QWidget* parent, const char* name, const char* caption) {
   auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
@@ -64,10 +65,15 @@ FileDialogOptions openDialogOptions() {
   FileDialogOptions options;
   options.kind = FileDialogOptions::Kind::Open;
   options.objectName = QStringLiteral("OpenDialog");
-  options.filters = {{QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"),
-                      {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
-                       QStringLiteral("*.dpk")}},
-                     {QStringLiteral("Text Files (*.txt)"), {QStringLiteral("*.txt")}}};
+  // Free Pascal's and Lazarus' units, includes, programs and packages are
+  // Delphi sources too.
+  options.filters = {
+      {QStringLiteral("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk, *.pp, *.inc, *.lpr, *.lpk)"),
+       {QStringLiteral("*.pas"), QStringLiteral("*.dpr"), QStringLiteral("*.dfm"),
+        QStringLiteral("*.dpk"), QStringLiteral("*.pp"), QStringLiteral("*.inc"),
+        QStringLiteral("*.lpr"), QStringLiteral("*.lpk")}},
+      {QStringLiteral("Text Files (*.txt)"), {QStringLiteral("*.txt")}},
+      {QStringLiteral("All Files (*.*)"), {QStringLiteral("*.*")}}};
   options.initialFilter = 1;
   return options;
 }
@@ -115,7 +121,7 @@ void MainWindow::createMenus() {
   const MenuCommand commands[] = {
       {"&File", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open1", &MainWindow::open},
       {"&File", "&Save Output", QKeySequence(Qt::CTRL | Qt::Key_S), "Save1", &MainWindow::save},
-      {"&File", "&Save Output As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
+      {"&File", "Save Output &As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
        &MainWindow::saveAs},
       {"&File", "Save St&yle Sheet...", QKeySequence(), "SaveStyleSheet1",
        &MainWindow::saveStyleSheet},
@@ -185,11 +191,6 @@ void MainWindow::layOutPanes() {
   place(edHTML_, layout.html);
 }
 
-void MainWindow::removePreviewFile() {
-  if (previewWritten_) std::remove(previewFileName_.c_str());
-  previewSheet_.remove();
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   layOutPanes();
@@ -201,7 +202,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  removePreviewFile();
+  previewPage_.removeIfOwn();
+  previewSheet_.remove();
   event->accept();
   // The program ends with its main window, whatever else is open.
   QApplication::quit();
@@ -223,22 +225,48 @@ void MainWindow::openFile(const QString& fileName) {
   runCommand(this, [this] { openChosenFile(); });
 }
 
-void MainWindow::openChosenFile() {
-  saver_.forgetOutputFileName();
-  showCaption();
-  loadSourceFile(fileNameBytes(openDialog_->fileName()));
+void MainWindow::openFromCommandLine(const QString& fileName) {
+  openDialog_->setFileName(QFileInfo(fileName).absoluteFilePath());
+  runCommand(this, [this] { openChosenFile(WhenNotConverted::SourceShows); });
 }
 
-void MainWindow::loadSourceFile(const std::string& fileName) {
+void MainWindow::openChosenFile(WhenNotConverted whenNotConverted) {
+  const std::string fileName = fileNameBytes(openDialog_->fileName());
+  const QFileInfo file(openDialog_->fileName());
+  const auto size = static_cast<std::uint64_t>(file.size());
+  if (file.isFile() && size > context_.largeSourceSize && !confirmLargeSource(this, fileName, size))
+    return;
+  saver_.forgetOutputFileName();
+  showCaption();
+  loadSourceFile(fileName, whenNotConverted);
+}
+
+void MainWindow::loadSourceFile(const std::string& fileName, WhenNotConverted whenNotConverted) {
   const BusyCursor busy;
-  const std::string bytes = readWholeFile(fileName);
-  const CodePage page = codePageOf(bytes);
-  const std::vector<std::string> lines = splitSourceLines(bytes);
-  const std::vector<std::string> html = convertLines(lines);
-  edSource_->setLines(lines, page);
-  edHTML_->setLines(html, page);
-  edSource_->moveCaretToStart();
+  try {
+    const std::string bytes = readRegularFile(fileName);
+    const CodePage page = codePageOf(bytes);
+    const std::vector<std::string> lines = splitSourceLines(bytes);
+    std::vector<std::string> html;
+    try {
+      html = convertLines(lines);
+    } catch (const std::exception&) {
+      if (whenNotConverted == WhenNotConverted::SourceShows) showSource(fileName, lines, page);
+      throw;
+    }
+    showSource(fileName, lines, page);
+    edHTML_->setLines(html, page);
+  } catch (const std::bad_alloc&) {
+    throw FileError("read", fileName, ENOMEM, TooLargeForMemory);
+  }
   edHTML_->moveCaretToStart();
+}
+
+void MainWindow::showSource(const std::string& fileName, const std::vector<std::string>& lines,
+                            CodePage page) {
+  edSource_->setLines(lines, page);
+  edSource_->moveCaretToStart();
+  saver_.proposeNameFor(fileName);
 }
 
 void MainWindow::refresh() {
@@ -281,6 +309,8 @@ void MainWindow::openSettings() {
     return;
   }
   settingsDialog_ = new SettingsDialog(context_, *keeper_, [this] { convertSourceKeepingCaret(); });
+  // Also while its file dialog is open, the settings dialog stays in front of this window.
+  standAbove(settingsDialog_, this);
   showOwnWindow(settingsDialog_);
 }
 
@@ -297,7 +327,7 @@ void MainWindow::preview() {
   preparePreviewFolder(previewFileName_, fileNameBytes(QApplication::applicationDirPath()));
   SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines(),
              viewOptions_.LineNumbers);
-  previewWritten_ = true;
+  previewPage_.noteWritten(previewFileName_);
   // A sheet that cannot be written is reported, and the page still opens.
   runCommand(
       this, [this] { previewSheet_.writeBeside(previewFileName_, context_.tags, context_.store); });
@@ -311,4 +341,4 @@ void MainWindow::copyFormatted() {
   QApplication::clipboard()->setMimeData(formattedCopy(context_.store, *edSource_));
 }
 
-void MainWindow::showHelp() { context_.openUrl(kMakerSite + QLatin1String(HelpPath)); }
+void MainWindow::showHelp() { context_.openUrl(helpAddress(context_.helpPage)); }

@@ -4,6 +4,8 @@
 #include "app/page_saver.h"
 #include "app/preview_style_sheet.h"
 #include "app/style_sheet_saver.h"
+#include "files/preview_place.h"
+#include "gui/code_page.h"
 #include "settings/view_options.h"
 
 #include <QList>
@@ -32,13 +34,31 @@ class MainWindow : public QMainWindow {
   /// Converts edSource into edHTML and leaves edHTML's caret where it was.
   /// Errors go to the caller (the settings dialog's OK shows them).
   void convertSourceKeepingCaret();
+  /// What Open does with the source when its conversion fails.
+  enum class WhenNotConverted {
+    /// Both panes keep what they held.
+    PanesKeepTheirText,
+    /// The source shows all the same, so that the file is not lost behind
+    /// the error (a file named on the command line, when the settings
+    /// cannot be read).
+    SourceShows,
+  };
   /// Open's steps after the dialog: reads the file, converts it and fills
-  /// both panes. On an error both panes keep what they held.
-  void loadSourceFile(const std::string& fileName);
-  /// Opens a file chosen outside the open dialog (the command line, a drop)
-  /// as if it had been chosen there; an error goes to the error box.
+  /// both panes. On an error both panes keep what they held, except as
+  /// whenNotConverted says. What is not a regular file is refused unread
+  /// ("Not a regular file"), and a file too large for the memory is named as
+  /// such.
+  void loadSourceFile(const std::string& fileName,
+                      WhenNotConverted whenNotConverted = WhenNotConverted::PanesKeepTheirText);
+  /// Opens a file chosen outside the open dialog (a drop) as if it had been
+  /// chosen there; an error goes to the error box.
   void openFile(const QString& fileName);
+  /// Opens the file named on the command line as openFile does, except that
+  /// its source shows even when it cannot be converted.
+  void openFromCommandLine(const QString& fileName);
 
+  /// Keeps the settings dialog and About window active while they are open.
+  ActivationKeeper& activationKeeper() const { return *keeper_; }
   /// Where Save Output writes; empty until a name is chosen.
   const std::string& outputFileName() const { return saver_.outputFileName(); }
   /// Where the preview page goes.
@@ -58,7 +78,7 @@ class MainWindow : public QMainWindow {
   void preview();
   void copyToClipboard();
   /// Output > Copy Formatted: the source converted with inline styles, as
-  /// HTML and as plain text, on the clipboard.
+  /// HTML, as RTF and as plain text, on the clipboard.
   void copyFormatted();
   void refresh();
   void showHelp();
@@ -79,9 +99,13 @@ class MainWindow : public QMainWindow {
   void acceptFileDrops();
   void initialize();
   void layOutPanes();
-  /// Open's steps after the open dialog's file is chosen.
-  void openChosenFile();
-  void removePreviewFile();
+  /// Open's steps after the open dialog's file is chosen; a large file
+  /// only once the user says so, and otherwise nothing changes.
+  void openChosenFile(WhenNotConverted whenNotConverted = WhenNotConverted::PanesKeepTheirText);
+  /// Puts a source file's lines into edSource, caret at the start; Save then
+  /// proposes a page beside the file.
+  void showSource(const std::string& fileName, const std::vector<std::string>& lines,
+                  CodePage page);
 
   /// GetTags afresh from the store, then Convert.
   std::vector<std::string> convertLines(const std::vector<std::string>& lines);
@@ -103,16 +127,17 @@ class MainWindow : public QMainWindow {
   ViewOptions viewOptions_;
   std::string previewFileName_;
   PreviewStyleSheet previewSheet_;
-  /// Whether this window wrote the preview page: only then does it delete it
-  /// at exit, so closing one copy of the program leaves another's preview.
-  bool previewWritten_ = false;
+  /// The preview page this window wrote: only that one goes at exit, so
+  /// closing one copy of the program leaves another's preview.
+  PreviewPageRecord previewPage_;
   QPointer<SettingsDialog> settingsDialog_;
   /// The settings dialogs and About windows still open: they close with the
   /// program, and they refer to this window's activation keeper.
   QList<QPointer<QWidget>> ownWindows_;
 };
 
-/// The open dialog's make-up: the Delphi files first, then text files.
+/// The open dialog's make-up: the Delphi files first (Free Pascal's and
+/// Lazarus' too), then text files, then all files.
 FileDialogOptions openDialogOptions();
 
 /// The window caption for OutputFileName (empty: an untitled document).

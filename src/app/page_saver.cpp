@@ -2,22 +2,17 @@
 
 #include "gui/display_text.h"
 #include "gui/fixed_texts.h"
+#include "gui/question_box.h"
 #include "output/file_name_rules.h"
 #include "output/page_writer.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 
 namespace {
 
 bool confirmReplace(QWidget* owner, const std::string& fileName) {
-  QMessageBox box(QMessageBox::Question, kProgramName,
-                  displayFileName(fileNamePart(fileName)) + kReplaceQuestion,
-                  QMessageBox::Yes | QMessageBox::No, owner);
-  box.setObjectName(QStringLiteral("ReplaceQuestion"));
-  box.setTextFormat(Qt::PlainText);
-  box.setDefaultButton(QMessageBox::No);
-  return box.exec() == QMessageBox::Yes;
+  return askYesNo(owner, QStringLiteral("ReplaceQuestion"),
+                  displayFileName(fileNamePart(fileName)) + kReplaceQuestion);
 }
 
 }  // namespace
@@ -49,6 +44,10 @@ bool PageSaver::chooseName() {
   outputFileName_ = extended;
   confirmedName_ = confirmed;
   return true;
+}
+
+void PageSaver::proposeNameFor(const std::string& sourceFileName) {
+  dialog_->proposeFileName(displayFileName(sourceFileName + ".html"));
 }
 
 void PageSaver::writePage(const TagSet& tags, const std::vector<std::string>& lines,

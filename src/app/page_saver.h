@@ -28,6 +28,9 @@ class PageSaver {
   /// Forgets OutputFileName (a newly opened source is an unsaved document);
   /// the dialog keeps its last name and filter.
   void forgetOutputFileName() { outputFileName_.clear(); }
+  /// Until a name has been confirmed, the save dialog opens beside the
+  /// source file, proposing its name with ".html" added.
+  void proposeNameFor(const std::string& sourceFileName);
 
  private:
   QWidget* owner_;

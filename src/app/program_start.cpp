@@ -24,7 +24,7 @@ ProgramStart::ProgramStart(AppContext& context, const QString& fileName)
     // before an error box.
     QObject::connect(
         &splash_, &SplashWindow::mainWindowShown, &mainWindow_,
-        [this, fileName] { mainWindow_.openFile(fileName); }, Qt::QueuedConnection);
+        [this, fileName] { mainWindow_.openFromCommandLine(fileName); }, Qt::QueuedConnection);
   }
   splash_.show();
 }

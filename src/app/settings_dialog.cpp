@@ -1,6 +1,7 @@
 #include "app/settings_dialog.h"
 
 #include "app/app_context.h"
+#include "app/class_list.h"
 #include "app/click_dropper.h"
 #include "app/colour_box.h"
 #include "app/tab_size_box.h"
@@ -162,21 +163,27 @@ void SettingsDialog::firstLoad() {
     enableInCodeControls(false);
   }
   c.btnOK->setFocus();
+  // The focus ring shows from the opening, not only after the first Tab.
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  update();
 }
 
 void SettingsDialog::showClass(int position) {
   if (position == PreviousIndex || position < 0) return;
   const SettingsDialogControls& c = controls_;
   auto& classes = context_.held.Classes;
+  // A click on a class goes on to its box; the arrow keys stay in the list,
+  // so that they walk it.
+  const bool clicked = c.classList->choosingByMouse();
   if (inCodeMode()) {
     commitColours(PreviousIndex);
     loadAttributes(classes[position]);
     displayColour();
-    c.edHexValue->setFocus();
+    if (clicked) c.edHexValue->setFocus();
   } else {
     classes[PreviousIndex].StyleClass = heldText(c.edStyleClass->text());
     c.edStyleClass->setText(displayText(classes[position].StyleClass));
-    c.edStyleClass->setFocus();
+    if (clicked) c.edStyleClass->setFocus();
   }
   PreviousIndex = position;
 }
@@ -303,6 +310,7 @@ void SettingsDialog::closeEvent(QCloseEvent* event) {
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Escape:
+      reject();
       break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

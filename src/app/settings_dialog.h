@@ -31,7 +31,8 @@ class SettingsDialog : public QDialog {
   /// OK: checks the boxes, writes the settings to the store, converts again
   /// and closes.
   void accept() override;
-  /// Cancel: closes and keeps what the store holds.
+  /// Cancel, and Escape anywhere in the dialog: closes and keeps what the
+  /// store holds.
   void reject() override;
 
  protected:

@@ -1,5 +1,6 @@
 #include "app/settings_dialog_controls.h"
 
+#include "app/class_list.h"
 #include "app/colour_box.h"
 #include "app/tab_size_box.h"
 #include "app/up_down_arrows.h"
@@ -15,7 +16,7 @@
 #include <QRadioButton>
 
 const char* const TabSizeHint =
-    "Vantrel replaces all tab characters with spaces.\n\rPlease indicate the number of spaces "
+    "Tessaline replaces all tab characters with spaces.\n\rPlease indicate the number of spaces "
     "you want \n\rto use to represent a tab character.";
 
 QString plainToolTip(const QString& hint) {
@@ -28,7 +29,6 @@ QString plainToolTip(const QString& hint) {
 
 namespace {
 
-constexpr int ListRowHeight = 15;
 constexpr int TabSizeLimit = 99;
 constexpr int FirstTabSize = 2;
 
@@ -46,8 +46,11 @@ QGroupBox* groupBox(QWidget* parent, const char* caption, QRect geometry) {
   return box;
 }
 
-void label(QWidget* parent, const char* caption, QRect geometry) {
-  (new QLabel(QString::fromLatin1(caption), parent))->setGeometry(geometry);
+/// A caption whose access letter moves the focus to the control it labels.
+void label(QWidget* parent, const char* caption, QRect geometry, QWidget* labelled) {
+  auto* made = new QLabel(QString::fromLatin1(caption), parent);
+  made->setGeometry(geometry);
+  made->setBuddy(labelled);
 }
 
 QPushButton* button(QWidget* parent, const char* caption) {
@@ -109,17 +112,6 @@ class ArrowsChooseOther : public QObject {
   QRadioButton* other_;
 };
 
-QListWidget* makeClassList(QWidget* parent) {
-  auto* list = new QListWidget(parent);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->setUniformItemSizes(true);
-  for (const char* caption : {"Comment", "Number", "Reserved Word", "String"}) {
-    auto* row = new QListWidgetItem(QString::fromLatin1(caption), list);
-    row->setSizeHint(QSize(0, ListRowHeight));
-  }
-  return list;
-}
-
 QFrame* swatch(QWidget* parent) {
   auto* panel = new QFrame(parent);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -130,59 +122,65 @@ QFrame* swatch(QWidget* parent) {
 }  // namespace
 
 SettingsDialogControls::SettingsDialogControls(QDialog& dialog) {
+  // Every caption has an access letter of its own: S, I, L, T, B, A, U, H,
+  // D, C, E, F, O and N.
   QGroupBox* output = groupBox(&dialog, " Output Settings ", {8, 8, 464, 290});
-  rbtnStyles = place(new QRadioButton(QStringLiteral("Use Style Sheets"), output), "rbtnStyles",
+  rbtnStyles = place(new QRadioButton(QStringLiteral("Use &Style Sheets"), output), "rbtnStyles",
                      {14, 26, 132, 20},
                      "Select this if you want the document to be formatted using cascading style "
                      "sheets (CSS).");
   rbtnInCode =
-      place(new QRadioButton(QStringLiteral("Use In-Code Formatting"), output), "rbtnInCode",
+      place(new QRadioButton(QStringLiteral("Use &In-Code Formatting"), output), "rbtnInCode",
             {150, 26, 170, 20},
-            "Select this if you wish Vantrel to use incode formatting - <font>, <b>, <i> tags "
+            "Select this if you wish Tessaline to use incode formatting - <font>, <b>, <i> tags "
             "etc).");
-  btnDefaults = place(button(output, "Use Classic Settings"), "btnDefaults", {322, 22, 130, 27},
+  btnDefaults = place(button(output, "Use C&lassic Settings"), "btnDefaults", {322, 22, 130, 27},
                       "Resets all the in-code formatting to the classic delphi colors.");
-  classList = place(makeClassList(output), "ListBox1", {14, 62, 120, 4 * ListRowHeight + 4});
+  classList = place(new ClassList(output), "ListBox1", {14, 62, 120, 4 * ClassList::RowHeight + 4});
 
-  label(output, "Tab Size:", {14, 140, 60, 22});
   tabSizeArrows =
       place(new UpDownArrows(0, TabSizeLimit, FirstTabSize, output), "UpDown1", {116, 140, 17, 22});
   edTabSize = place(new TabSizeBox(*tabSizeArrows, output), "edTabSize", {76, 140, 40, 22});
+  label(output, "&Tab Size:", {14, 140, 60, 22}, edTabSize);
 
   QGroupBox* attributes = groupBox(output, " Text Attributes ", {146, 56, 146, 150});
-  chkBold = place(attributeBox(attributes, "Bold", &QFont::setBold), "chkBold", {12, 30, 126, 22});
+  chkBold = place(attributeBox(attributes, "&Bold", &QFont::setBold), "chkBold", {12, 30, 126, 22});
   chkItalic =
-      place(attributeBox(attributes, "Italic", &QFont::setItalic), "chkItalic", {12, 66, 126, 22});
-  chkUnderlined = place(attributeBox(attributes, "Underlined", &QFont::setUnderline),
+      place(attributeBox(attributes, "It&alic", &QFont::setItalic), "chkItalic", {12, 66, 126, 22});
+  chkUnderlined = place(attributeBox(attributes, "&Underlined", &QFont::setUnderline),
                         "chkUnderlined", {12, 102, 126, 22});
 
   QGroupBox* colour = groupBox(output, " Color ", {304, 56, 148, 150});
-  label(colour, "Hex:", {12, 26, 52, 22});
   edHexValue = place(new ColourBox(colour), "edHexValue", {66, 26, 70, 22},
                      "Enter the hexadecimal value for the text color.");
+  label(colour, "&Hex:", {12, 26, 52, 22}, edHexValue);
   colourSwatch = place(swatch(colour), "Panel1", {66, 56, 70, 50});
-  label(colour, "Default:", {12, 116, 52, 22});
   edDefaultColor =
       place(new ColourBox(colour), "edDefaultColor", {66, 116, 70, 22},
             "Enter the default color for text in your webpage. (Usually 000000 - black).");
+  label(colour, "&Default:", {12, 116, 52, 22}, edDefaultColor);
   edDefaultColor->setText(QStringLiteral("000000"));
 
-  QGroupBox* styleClass = groupBox(output, " Style Class ", {14, 216, 160, 60});
+  // A group's access letter moves the focus to the box inside it.
+  QGroupBox* styleClass = groupBox(output, " Style &Class ", {14, 216, 160, 60});
   edStyleClass = place(new TextBox(styleClass), "edStyleClass", {10, 26, 140, 22});
-  QGroupBox* styleSheet = groupBox(output, " Style Sheet (Optional) ", {184, 216, 268, 60});
+  QGroupBox* styleSheet = groupBox(output, " Style Sh&eet (Optional) ", {184, 216, 268, 60});
   edStyleSheet = place(new TextBox(styleSheet), "edStyleSheet", {10, 26, 170, 22});
-  btnFind = place(button(styleSheet, "Find..."), "btnFind", {186, 24, 72, 27});
+  btnFind = place(button(styleSheet, "&Find..."), "btnFind", {186, 24, 72, 27});
 
-  btnOK = place(button(&dialog, "OK"), "btnOK", {300, 326, 80, 30});
-  btnCancel = place(button(&dialog, "Cancel"), "btnCancel", {388, 326, 80, 30});
+  btnOK = place(button(&dialog, "&OK"), "btnOK", {300, 326, 80, 30});
+  btnCancel = place(button(&dialog, "Ca&ncel"), "btnCancel", {388, 326, 80, 30});
 
   tabStopWhenChosen(rbtnStyles);
   tabStopWhenChosen(rbtnInCode);
   new ArrowsChooseOther(rbtnStyles, rbtnInCode);
   new ArrowsChooseOther(rbtnInCode, rbtnStyles);
-  QWidget* const tabOrder[] = {rbtnStyles, rbtnInCode,    classList,  edStyleClass,   chkBold,
-                               chkItalic,  chkUnderlined, edHexValue, edDefaultColor, btnDefaults,
-                               btnOK,      edStyleSheet,  btnFind,    btnCancel,      edTabSize};
+  // Tab follows the layout: row by row from the top, and within a row each
+  // column from the top, left to right.
+  QWidget* const tabOrder[] = {rbtnStyles, rbtnInCode,     btnDefaults,  classList,
+                               edTabSize,  chkBold,        chkItalic,    chkUnderlined,
+                               edHexValue, edDefaultColor, edStyleClass, edStyleSheet,
+                               btnFind,    btnOK,          btnCancel};
   for (std::size_t i = 1; i < std::size(tabOrder); ++i)
     QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }

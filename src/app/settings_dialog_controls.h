@@ -2,24 +2,25 @@
 
 #include <QString>
 
+class ClassList;
 class ColourBox;
 class QCheckBox;
 class QDialog;
 class QFrame;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class TabSizeBox;
 class TextBox;
 class UpDownArrows;
 
-/// The controls of the settings dialog, made with their captions, initial
-/// texts, hints, places and Tab order; each carries its name as objectName.
+/// The controls of the settings dialog, made with their captions and access
+/// letters, initial texts, hints, places and Tab order; each carries its name
+/// as objectName.
 struct SettingsDialogControls {
   QRadioButton* rbtnStyles;
   QRadioButton* rbtnInCode;
   QPushButton* btnDefaults;
-  QListWidget* classList;
+  ClassList* classList;
   QCheckBox* chkBold;
   QCheckBox* chkItalic;
   QCheckBox* chkUnderlined;

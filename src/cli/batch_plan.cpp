@@ -1,6 +1,9 @@
 #include "cli/batch_plan.h"
 
+#include "cli/page_converter.h"
+#include "cli/platform.h"
 #include "files/file_error.h"
+#include "files/file_identity.h"
 #include "files/utf8_path.h"
 
 #include <algorithm>
@@ -23,7 +26,7 @@ class PlanBuilder {
   void addSource(const fs::path& source, const fs::path& pageBelowDir) {
     BatchItem item{
         utf8Text(source), utf8Text((outputDir_ / pageBelowDir).lexically_normal()) + ".html", {}};
-    const auto [taken, isNew] = pageOwners_.try_emplace(item.page, item.source);
+    const auto [taken, isNew] = pageOwners_.try_emplace(sameFileKey(item.page), item.source);
     if (!isNew)
       item.error = "Cannot convert '" + item.source + "': its page '" + item.page +
                    "' is already made from '" + taken->second + "'";
@@ -34,9 +37,27 @@ class PlanBuilder {
     items_.push_back({source, {}, error});
   }
 
-  std::vector<BatchItem> take() { return std::move(items_); }
+  std::vector<BatchItem> take() {
+    refusePagesOnSources();
+    return std::move(items_);
+  }
 
  private:
+  /// A page that is, after its links, any source of the run would take that
+  /// source's place.
+  void refusePagesOnSources() {
+    std::unordered_map<FileIdentity, const std::string*, FileIdentityHash> sources;
+    for (const BatchItem& item : items_)
+      if (const auto identity = fileIdentityOf(item.source))
+        sources.try_emplace(*identity, &item.source);
+    for (BatchItem& item : items_) {
+      if (!item.error.empty()) continue;
+      const auto identity = fileIdentityOf(item.page);
+      const auto found = identity ? sources.find(*identity) : sources.end();
+      if (found != sources.end()) item.error = pageOnSourceError(item.page, *found->second).what();
+    }
+  }
+
   fs::path outputDir_;
   std::unordered_map<std::string, std::string> pageOwners_;
   std::vector<BatchItem> items_;

@@ -18,7 +18,9 @@ bool isPascalSourceName(const std::string& fileName);
 /// Maps each PATH to its pages below outputDir: a file to
 /// outputDir/<file name>.html, a folder's Pascal sources (walked recursively,
 /// in name order) to outputDir/<path below the folder>.html. A source whose
-/// page an earlier one already takes, or a PATH or a folder below one that
-/// cannot be read, becomes an item with an error.
+/// page an earlier one already takes (on Windows, by a name that differs
+/// only in letter case), whose page is after its links any source of the
+/// run, or a PATH or a folder below one that cannot be read, becomes an item
+/// with an error.
 std::vector<BatchItem> planBatch(const std::vector<std::string>& paths,
                                  const std::string& outputDir);

@@ -12,11 +12,12 @@
 namespace {
 
 /// CLI::ExistingFile for a UTF-8 name: CLI11 would take it in the C locale's
-/// code page on Windows.
+/// code page on Windows. A name that cannot be looked at for another reason
+/// (links that go round) passes, for the settings reader to name the reason.
 std::string notAnExistingFile(const std::string& name) {
   std::error_code error;
   const auto status = std::filesystem::status(utf8Path(name), error);
-  if (!std::filesystem::exists(status)) return "File does not exist: " + name;
+  if (status.type() == std::filesystem::file_type::not_found) return "File does not exist: " + name;
   if (std::filesystem::is_directory(status)) return "File is actually a directory: " + name;
   return {};
 }

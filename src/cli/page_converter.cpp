@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <new>
 
 PageConverter::PageConverter(const TagSet& tags, bool linesOnly, bool lineNumbers)
     : tags_(tags), linesOnly_(linesOnly), lineNumbers_(lineNumbers), converter_(tags) {}
@@ -27,11 +28,16 @@ void PageConverter::convert(std::istream& in, const std::string& sourceName, std
   CommentState state = CommentState::None;
   errno = 0;
   std::string_view line;
-  while (reader.next(line)) {
-    lines_ += writer.linePrefix();
-    converter_.convertLine(line, state, lines_);
-    lines_ += PageLineEnd;
-    if (lines_.size() >= BlockSize) flushLines(writer);
+  try {
+    while (reader.next(line)) {
+      lines_ += writer.linePrefix();
+      converter_.convertLine(line, state, lines_);
+      lines_ += PageLineEnd;
+      if (lines_.size() >= BlockSize) flushLines(writer);
+    }
+  } catch (const std::bad_alloc&) {
+    // Only a line longer than the memory can hold gets here.
+    throw FileError("read", sourceName, ENOMEM, TooLargeForMemory);
   }
   flushLines(writer);
   raiseReadFailure(*source, sourceName);
@@ -43,8 +49,7 @@ std::size_t PageConverter::countLines(std::istream*& in, const std::string& sour
   const std::istream::pos_type start = in->tellg();
   if (start == std::istream::pos_type(-1)) {
     in->clear();
-    copy_.str(std::string(std::istreambuf_iterator<char>(*in), {}));
-    raiseReadFailure(*in, sourceName);
+    copy_.str(readAllOf(*in, sourceName));
     copy_.clear();
     in = &copy_;
     return countLines(in, sourceName);
@@ -79,11 +84,25 @@ void raiseReadFailure(const std::istream& in, const std::string& sourceName) {
   if (in.bad()) throw FileError("read", sourceName, errno != 0 ? errno : EIO);
 }
 
+std::string readAllOf(std::istream& in, const std::string& sourceName) {
+  errno = 0;
+  try {
+    std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    raiseReadFailure(in, sourceName);
+    return bytes;
+  } catch (const std::bad_alloc&) {
+    throw FileError("read", sourceName, ENOMEM, TooLargeForMemory);
+  }
+}
+
+FileError pageOnSourceError(const std::string& pagePath, const std::string& sourcePath) {
+  return FileError("write", pagePath, EEXIST, "it is the source file '" + sourcePath + "'");
+}
+
 void refuseSourceAsOutput(const std::string& sourcePath, const std::string& outputPath) {
   std::error_code notFound;
   if (!isStandardInput(sourcePath) && std::filesystem::equivalent(sourcePath, outputPath, notFound))
-    throw std::runtime_error("Cannot write file '" + outputPath + "': it is the source file '" +
-                             sourcePath + "'");
+    throw pageOnSourceError(outputPath, sourcePath);
 }
 
 std::istream& openSource(const std::string& sourcePath, std::ifstream& file) {

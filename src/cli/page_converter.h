@@ -2,6 +2,7 @@
 
 #include "engine/converter.h"
 #include "engine/tag_set.h"
+#include "files/file_error.h"
 #include "output/page_writer.h"
 
 #include <fstream>
@@ -50,12 +51,21 @@ class PageConverter {
   std::istringstream copy_;
 };
 
+/// "Cannot write file '<page>': it is the source file '<source>'": a page
+/// that would take a source's place.
+FileError pageOnSourceError(const std::string& pagePath, const std::string& sourcePath);
+
 /// "-" stands for standard input.
 inline bool isStandardInput(const std::string& sourcePath) { return sourcePath == "-"; }
 
 /// Raises "Cannot read file '<sourceName>': <reason>" when a read of in
 /// failed; call it with errno as the failed read left it.
 void raiseReadFailure(const std::istream& in, const std::string& sourceName);
+
+/// Everything in holds from where it stands; raises "Cannot read file
+/// '<sourceName>': <reason>", the reason for a source larger than the
+/// memory being TooLargeForMemory.
+std::string readAllOf(std::istream& in, const std::string& sourceName);
 
 /// Raises "Cannot write file '<output>': it is the source file '<source>'"
 /// when outputPath is the source file itself, by whatever name or link.

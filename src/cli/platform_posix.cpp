@@ -8,6 +8,8 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
 
 void useBinaryStandardStreams() {}
 
+std::string sameFileKey(const std::string& fileName) { return fileName; }
+
 std::unique_ptr<SettingsStore> userSettingsStore() {
   return std::make_unique<RegFileStore>(defaultSettingsFilePath());
 }

@@ -20,6 +20,14 @@ std::string utf8Of(const wchar_t* text) {
   return bytes;
 }
 
+std::wstring wideOf(const std::string& text) {
+  const int size =
+      ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+  return wide;
+}
+
 }  // namespace
 
 // argv arrives in the ANSI code page, which has no room for most names; the
@@ -35,6 +43,13 @@ std::vector<std::string> commandLineArguments(int, char**) {
 
 void useBinaryStandardStreams() {
   for (std::FILE* stream : {stdin, stdout, stderr}) ::_setmode(::_fileno(stream), _O_BINARY);
+}
+
+std::string sameFileKey(const std::string& fileName) {
+  std::wstring wide = wideOf(fileName);
+  ::CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
+  wide.push_back(L'\0');
+  return utf8Of(wide.c_str());
 }
 
 std::unique_ptr<SettingsStore> userSettingsStore() { return std::make_unique<RegistryStore>(); }

@@ -5,15 +5,10 @@
 #include "engine/source_lines.h"
 #include "output/html_fragment.h"
 
-#include <cerrno>
-#include <iterator>
-
 std::string sourceFragment(const std::string& sourcePath, const TagSet& tags) {
   std::ifstream file;
   std::istream& in = openSource(sourcePath, file);
-  errno = 0;
-  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-  raiseReadFailure(in, sourcePath);
+  const std::string bytes = readAllOf(in, sourcePath);
   // The window reads the source in its code page and copies characters, so
   // the fragment is UTF-8 whatever the source was.
   return htmlFragment(splitSourceLines(toUtf8(bytes, codePageOf(bytes))), tags);

@@ -5,34 +5,60 @@
 
 #include "files/file_error.h"
 #include "files/output_buffer.h"
+#include "files/temporary_name.h"
 #include "files/utf8_path.h"
+#include "files/windows_device.h"
 #include "files/windows_error.h"
 
 #include <windows.h>
 
-#include <atomic>
 #include <cerrno>
 
-/// An output buffer over a file handle.
+namespace {
+
+int lastError() { return errnoOfWindowsError(::GetLastError()); }
+
+}  // namespace
+
+/// An output buffer over a file handle: a device written in place, or a
+/// temporary file that goes when dropped before commit.
 class AtomicFile::Buffer : public OutputBuffer {
  public:
-  explicit Buffer(HANDLE file) : file_(file) {}
-  ~Buffer() override { closeFile(); }
+  Buffer(HANDLE file, std::wstring temporary) : file_(file), temporary_(std::move(temporary)) {}
+  ~Buffer() override {
+    closeFile();
+    if (!temporary_.empty()) ::DeleteFileW(temporary_.c_str());
+  }
+
+  bool inPlace() const { return temporary_.empty(); }
 
   /// Puts what was written on the disk; false (with error() set) when that fails.
   bool syncFile() { return error() == 0 && note(::FlushFileBuffers(file_) ? 0 : lastError()); }
 
-  /// Closes the file; false (with error() set) when that fails.
+  /// Makes the written file the target: 0, or the errno value of why not.
+  int finish(const std::wstring& target, bool keepExisting) {
+    if (!closeFile()) return error();
+    if (inPlace()) return 0;
+    // Windows refuses to put a file in a folder's place; Wine does not.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+      return EISDIR;
+    // ReplaceFileW would keep the old file's access rights, but Wine's fails on
+    // the host's folders (Z:), where builds and tests work.
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (keepExisting ? 0 : MOVEFILE_REPLACE_EXISTING);
+    if (!::MoveFileExW(temporary_.c_str(), target.c_str(), flags)) return lastError();
+    temporary_.clear();
+    return 0;
+  }
+
+ private:
   bool closeFile() {
     if (file_ == INVALID_HANDLE_VALUE) return true;
     const bool closed = ::CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
     if (!closed) note(lastError());
-    return closed;
+    return closed && error() == 0;
   }
-
- private:
-  static int lastError() { return errnoOfWindowsError(::GetLastError()); }
 
   int writeBytes(const char* bytes, std::size_t count) override {
     const char* end = bytes + count;
@@ -46,62 +72,54 @@ class AtomicFile::Buffer : public OutputBuffer {
   }
 
   HANDLE file_;
+  std::wstring temporary_;
 };
 
 namespace {
 
-/// A name in the target's folder that no other writer uses, not even another
-/// thread of this process.
-std::string temporaryNameFor(const std::string& fileName) {
-  static std::atomic<unsigned> counter{0};
-  const std::size_t slash = fileName.find_last_of("/\\") + 1;
-  return fileName.substr(0, slash) + "." + fileName.substr(slash) + ".tmp" +
-         std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter++);
-}
-
-/// Puts the temporary file in the target's place: 0, or the errno value of
-/// why not.
-int putInPlace(const std::wstring& temporary, const std::wstring& target) {
-  // Windows refuses to put a file in a folder's place; Wine does not.
-  const DWORD attributes = ::GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-    return EISDIR;
-  // ReplaceFileW would keep the old file's access rights, but Wine's fails on
-  // the host's folders (Z:), where builds and tests work.
-  if (::MoveFileExW(temporary.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return 0;
-  return errnoOfWindowsError(::GetLastError());
+/// Refuses a target that may not be replaced: raises FileError.
+void checkReplaceable(const std::string& fileName, bool keepExisting) {
+  const DWORD attributes = ::GetFileAttributesW(utf8Path(fileName).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
+  if (keepExisting) throw FileError("write", fileName, EEXIST);
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) throw FileError("write", fileName, EISDIR);
+  // A read-only file is one its user may not write, as on POSIX systems.
+  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) throw FileError("write", fileName, EACCES);
 }
 
 }  // namespace
 
-AtomicFile::AtomicFile(std::string fileName, Sync sync)
-    : fileName_(std::move(fileName)), stream_(nullptr), sync_(sync) {
-  HANDLE file = INVALID_HANDLE_VALUE;
-  do {
-    tempName_ = temporaryNameFor(fileName_);
-    file = ::CreateFileW(utf8Path(tempName_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  } while (file == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS);
-  if (file == INVALID_HANDLE_VALUE) raise(errnoOfWindowsError(::GetLastError()));
-  buffer_ = std::make_unique<Buffer>(file);
+AtomicFile::AtomicFile(std::string fileName, Options options)
+    : fileName_(std::move(fileName)), options_(options), stream_(nullptr) {
+  if (isWindowsDeviceName(fileName_)) {
+    const HANDLE device = ::CreateFileW(utf8Path(fileName_).c_str(), GENERIC_WRITE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (device == INVALID_HANDLE_VALUE) raise(lastError());
+    buffer_ = std::make_unique<Buffer>(device, std::wstring());
+  } else {
+    checkReplaceable(fileName_, options_.keepExisting);
+    HANDLE file = INVALID_HANDLE_VALUE;
+    std::wstring temporary;
+    do {
+      temporary = utf8Path(temporaryNameFor(fileName_)).wstring();
+      file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    } while (file == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS);
+    if (file == INVALID_HANDLE_VALUE) raise(lastError());
+    buffer_ = std::make_unique<Buffer>(file, temporary);
+  }
   stream_.rdbuf(buffer_.get());
 }
 
-AtomicFile::~AtomicFile() {
-  if (committed_) return;
-  buffer_.reset();
-  ::DeleteFileW(utf8Path(tempName_).c_str());
-}
+AtomicFile::~AtomicFile() = default;
 
 void AtomicFile::commit() {
   stream_.flush();
-  if (sync_ == Sync::BeforeRename) buffer_->syncFile();
-  if (!buffer_->closeFile() || buffer_->error() != 0) raise(buffer_->error());
-  const int error = putInPlace(utf8Path(tempName_).wstring(), utf8Path(fileName_).wstring());
+  if (!buffer_->inPlace() && options_.syncBeforeRename) buffer_->syncFile();
+  if (buffer_->error() != 0) raise(buffer_->error());
+  const int error = buffer_->finish(utf8Path(fileName_).wstring(), options_.keepExisting);
   if (error != 0) raise(error);
-  committed_ = true;
 }
 
 void AtomicFile::raise(int error) const { throw FileError("write", fileName_, error); }

@@ -9,16 +9,32 @@ ActivationKeeper::ActivationKeeper(QObject* parent) : QObject(parent) {
 }
 
 void ActivationKeeper::keep(QWidget* window) {
-  kept_.removeAll(window);
-  kept_.append(window);
+  QPointer<QWidget> cameFrom = QApplication::activeWindow();
+  for (const Kept& kept : std::as_const(kept_))
+    if (kept.window == window) cameFrom = kept.cameFrom;
+  kept_.removeIf([window](const Kept& kept) { return kept.window == window; });
+  kept_.append({window, cameFrom == window ? nullptr : cameFrom});
 }
 
-void ActivationKeeper::release(QWidget* window) { kept_.removeAll(window); }
+void ActivationKeeper::release(QWidget* window) {
+  QPointer<QWidget> cameFrom;
+  for (const Kept& kept : std::as_const(kept_))
+    if (kept.window == window) cameFrom = kept.cameFrom;
+  kept_.removeIf([window](const Kept& kept) { return kept.window == window; });
+  if (!window->isActiveWindow()) return;
+  QPointer<QWidget> next = newestKept();
+  if (!next) next = cameFrom;
+  // Later, once the released window has gone from the screen.
+  QTimer::singleShot(0, this, [next] {
+    if (next && next->isVisible() && QApplication::activeModalWidget() == nullptr)
+      next->activateWindow();
+  });
+}
 
 QWidget* ActivationKeeper::newestKept() {
-  kept_.removeIf([](const QPointer<QWidget>& window) { return window.isNull(); });
+  kept_.removeIf([](const Kept& kept) { return kept.window.isNull(); });
   for (auto it = kept_.crbegin(); it != kept_.crend(); ++it)
-    if ((*it)->isVisible()) return *it;
+    if (it->window->isVisible()) return it->window;
   return nullptr;
 }
 

@@ -38,6 +38,10 @@ class FileDialog {
   /// Takes fileName (a full path) as confirmed, as if it had been chosen in
   /// the dialog.
   virtual void setFileName(const QString& fileName) = 0;
+  /// Until a name has been confirmed, the dialog opens in the folder of
+  /// fileName (a full path) with its name filled in; once one has, the
+  /// confirmed name comes back instead.
+  virtual void proposeFileName(const QString& fileName) = 0;
 };
 
 using FileDialogFactory =

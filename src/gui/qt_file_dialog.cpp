@@ -52,7 +52,8 @@ bool QtFileDialog::execute() {
   // A filter picked in a cancelled showing is not kept; the name goes after
   // the filter, whose choosing may change the name's extension.
   dialog_->selectNameFilter(options_.filters.value(confirmedFilter_ - 1).description);
-  if (!confirmedName_.isEmpty()) dialog_->selectFile(confirmedName_);
+  const QString shownName = confirmedName_.isEmpty() ? proposedName_ : confirmedName_;
+  if (!shownName.isEmpty()) dialog_->selectFile(shownName);
   useSelectedFilter();
   const int result = dialog_->exec();
   hideNameCompletions();
@@ -67,6 +68,8 @@ QString QtFileDialog::fileName() const { return confirmedName_; }
 int QtFileDialog::filterIndex() const { return confirmedFilter_; }
 
 void QtFileDialog::setFileName(const QString& fileName) { confirmedName_ = fileName; }
+
+void QtFileDialog::proposeFileName(const QString& fileName) { proposedName_ = fileName; }
 
 QFileDialog& QtFileDialog::dialog() const { return *dialog_; }
 

@@ -22,6 +22,7 @@ class QtFileDialog : public FileDialog {
   QString fileName() const override;
   int filterIndex() const override;
   void setFileName(const QString& fileName) override;
+  void proposeFileName(const QString& fileName) override;
 
   /// The dialog itself, for tests that look at what it lists.
   QFileDialog& dialog() const;
@@ -38,6 +39,7 @@ class QtFileDialog : public FileDialog {
   QComboBox* filterBox_ = nullptr;
   QLineEdit* nameEdit_ = nullptr;
   QString confirmedName_;
+  QString proposedName_;
   int confirmedFilter_ = 1;
   QString nameBeforeLastEdit_;
   QString currentName_;

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 // The layouts are in pixels at 96 dpi, where 8 pt is a character height of 11
@@ -70,6 +71,13 @@ void centreOnDesktop(QWidget* window) {
   QRect frame = window->frameGeometry();
   frame.moveCenter(desktop->availableGeometry().center());
   window->move(frame.topLeft());
+}
+
+void standAbove(QWidget* window, QWidget* owner) {
+  // Both need a window of the window system for it to know which is which.
+  window->winId();
+  owner->winId();
+  window->windowHandle()->setTransientParent(owner->windowHandle());
 }
 
 QFrame* placeShape(QWidget* parent, const char* name, const QRect& bounds, const QColor& fill,

@@ -38,6 +38,10 @@ QLabel* placeImage(QWidget* parent, const char* name, const QPixmap& bitmap, QPo
 /// the primary screen's desktop.
 void centreOnDesktop(QWidget* window);
 
+/// Keeps window in front of owner on the desktop, as window managers keep a
+/// window in front of the one it stands for, without owner owning it.
+void standAbove(QWidget* window, QWidget* owner);
+
 /// A filled rectangle with a one-pixel outline.
 QFrame* placeShape(QWidget* parent, const char* name, const QRect& bounds, const QColor& fill,
                    const QColor& outline);

@@ -27,4 +27,14 @@ std::string fileNamePart(const std::string& path) {
   return path.substr(path.find_last_of(separators) + 1);
 }
 
-std::string htmlTitle(const std::string& text) { return escapeHtmlText(text); }
+std::string htmlTitle(const std::string& text) {
+  std::string title = escapeHtmlText(text);
+  // A line break would split the title row, whose rows end CR LF.
+  for (std::size_t at = title.find_first_of("\r\n"); at != std::string::npos;
+       at = title.find_first_of("\r\n", at)) {
+    const std::string reference = title[at] == '\r' ? "&#13;" : "&#10;";
+    title.replace(at, 1, reference);
+    at += reference.size();
+  }
+  return title;
+}

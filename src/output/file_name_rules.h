@@ -13,5 +13,6 @@ std::string applyExtensionRule(const std::string& fileName, int selectedFilter);
 /// the last "/" or "\").
 std::string fileNamePart(const std::string& path);
 
-/// A plain text (a file name) as an HTML title: "&", "<" and ">" escaped.
+/// A plain text (a file name) as an HTML title: "&", "<" and ">" escaped,
+/// and a CR or LF written as the character reference "&#13;" or "&#10;".
 std::string htmlTitle(const std::string& text);

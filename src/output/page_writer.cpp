@@ -94,7 +94,7 @@ std::string pageText(const std::string& titleHtml, const TagSet& tags,
 
 void SaveOutput(const std::string& fileName, const std::string& titleHtml, const TagSet& tags,
                 const std::vector<std::string>& lines, bool lineNumbers) {
-  AtomicFile file(fileName);
+  AtomicFile file(fileName, {.refusePipes = true});
   writePage(file.stream(), titleHtml, tags, lines, lineNumbers);
   file.commit();
 }

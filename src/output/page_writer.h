@@ -63,6 +63,8 @@ std::string pageText(const std::string& titleHtml, const TagSet& tags,
 
 /// Writes the page to fileName atomically (a temporary file in the same
 /// folder, renamed over): a failure leaves an existing file untouched and
-/// raises std::runtime_error naming the file and the system's reason.
+/// raises FileError naming the file and the system's reason. The window
+/// saves through it, so a FIFO, which would hold the window until a reader
+/// came, is refused as "Not a regular file".
 void SaveOutput(const std::string& fileName, const std::string& titleHtml, const TagSet& tags,
                 const std::vector<std::string>& lines, bool lineNumbers = false);

@@ -4,6 +4,7 @@
 #include "settings/theme_tags.h"
 
 void GetTags(SettingsStore& store, TagSet& tags) {
+  const SettingsReadGroup reads(store);
   // What the store does not say keeps what the tag set held.
   Theme theme;
   theme.StyleSheet = tags.StyleSheet;

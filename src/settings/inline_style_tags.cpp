@@ -3,6 +3,7 @@
 #include "settings/theme_store.h"
 
 TagSet GetInlineStyleTags(SettingsStore& store) {
+  const SettingsReadGroup reads(store);
   Theme theme;
   readTheme(store, theme, ThemeKeys::InCode);
   return inlineStyleTagSet(theme);

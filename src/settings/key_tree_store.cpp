@@ -8,11 +8,16 @@ std::string treePath(const std::string& path) { return CurrentUserHive + path; }
 
 bool KeyTreeStore::openKey(const std::string& path, bool create) {
   const auto fullPath = treePath(path);
-  if (!grouping_) tree_ = create ? loadTreeForWriting() : loadTree();
+  if (create) {
+    if (!grouping_) loadTreeToChange();
+  } else if (!grouping_ && !(readGroups_ > 0 && readGroupLoaded_)) {
+    refreshTree();
+    readGroupLoaded_ = readGroups_ > 0;
+  }
   if (tree_.findKey(fullPath) == nullptr) {
     if (!create) return false;
     tree_.createKey(fullPath);
-    if (!grouping_) saveTree(tree_);
+    if (!grouping_) saveTreeAsIs();
   }
   openPath_ = fullPath;
   return true;
@@ -43,11 +48,11 @@ bool KeyTreeStore::hasValue(const std::string& name) { return findOpenValue(name
 
 void KeyTreeStore::writeValue(const std::string& name, RegType type, std::string data) {
   if (!openPath_) throw failedToSetData(name);
-  if (!grouping_) tree_ = loadTreeForWriting();
+  if (!grouping_) loadTreeToChange();
   RegKey* key = tree_.findKey(*openPath_);
   if (key == nullptr) throw failedToSetData(name);
   key->setValue(RegValue{name, type, std::move(data)});
-  if (!grouping_) saveTree(tree_);
+  if (!grouping_) saveTreeAsIs();
 }
 
 void KeyTreeStore::writeInteger(const std::string& name, std::int32_t value) {
@@ -60,14 +65,38 @@ void KeyTreeStore::writeText(const std::string& name, const std::string& value) 
 
 void KeyTreeStore::closeKey() noexcept { openPath_.reset(); }
 
+void KeyTreeStore::refreshTree() {
+  if (treeIsBackings_ && backingUnchanged()) return;
+  treeIsBackings_ = false;
+  tree_ = loadTree();
+  treeIsBackings_ = true;
+}
+
+void KeyTreeStore::loadTreeToChange() {
+  const bool current = treeIsBackings_ && backingUnchanged();
+  treeIsBackings_ = false;
+  if (!current) tree_ = loadTreeForWriting();
+}
+
+void KeyTreeStore::saveTreeAsIs() {
+  saveTree(tree_);
+  treeIsBackings_ = true;
+}
+
 void KeyTreeStore::beginWrite() {
-  tree_ = loadTreeForWriting();
+  loadTreeToChange();
   grouping_ = true;
 }
 
 void KeyTreeStore::commitWrite() {
   grouping_ = false;
-  saveTree(tree_);
+  saveTreeAsIs();
 }
 
 void KeyTreeStore::abandonWrite() noexcept { grouping_ = false; }
+
+void KeyTreeStore::beginRead() {
+  if (readGroups_++ == 0) readGroupLoaded_ = false;
+}
+
+void KeyTreeStore::endRead() noexcept { --readGroups_; }

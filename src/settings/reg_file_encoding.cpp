@@ -34,7 +34,7 @@ RegFileText decodeRegFileText(std::string_view bytes) {
 std::string encodeRegFileText(std::string_view text, RegFileForm::Encoding encoding) {
   switch (encoding) {
     case RegFileForm::Encoding::Utf16WithMark:
-      return std::string(Utf16Mark) + utf16LeFromUtf8(text);
+      return std::string(Utf16Mark) + utf16LeKeepingSurrogates(text);
     case RegFileForm::Encoding::Utf8WithMark:
       return std::string(Utf8Mark) + std::string(text);
     case RegFileForm::Encoding::Bytes:

@@ -39,6 +39,12 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && sameRegName(text.substr(0, prefix.size()), prefix);
 }
 
+/// Whether the line is a [key] line.
+bool startsKey(std::string_view line) {
+  const std::string_view text = trimmed(line);
+  return !text.empty() && text.front() == '[';
+}
+
 /// The form the header line names, or nothing.
 std::optional<RegFileForm::Header> headerOf(std::string_view line) {
   if (line == Regedit4Header) return RegFileForm::Header::Regedit4;
@@ -223,6 +229,66 @@ std::string valueLine(const RegValue& value, bool utf16) {
   return line;
 }
 
+/// Puts each comment line of a file where it stood: a comment straight
+/// after a header or value line goes with the block's values; comments
+/// after a blank line go with what follows them: the next [key] (before
+/// its path), the next value, a blank line at the top of the file (which
+/// sets them apart from the first key), or the end of the file.
+class CommentPlacer {
+ public:
+  explicit CommentPlacer(RegKeyTree& tree) : tree_(tree) {}
+
+  void comment(std::string_view line, RegKey* key) {
+    if (afterBlank_) {
+      pending_.emplace_back(line);
+    } else {
+      key->addComment(std::string(line));
+    }
+  }
+
+  void blank(const RegKey* key) {
+    afterBlank_ = true;
+    if (key == nullptr)
+      placePending([this](std::string line) { tree_.addLeadingComment(std::move(line)); });
+  }
+
+  /// Before a value is added to the key.
+  void value(RegKey& key) {
+    placePending([&](std::string line) { key.addComment(std::move(line)); });
+    afterBlank_ = false;
+  }
+
+  /// Adds the key of a [path] line; named again, it goes on with its old block.
+  RegKey& key(const std::string& path) {
+    const std::size_t keyCount = tree_.keys().size();
+    RegKey& key = tree_.addKey(path);
+    const bool named = tree_.keys().size() == keyCount;
+    placePending([&](std::string line) {
+      named ? key.addComment(std::move(line)) : key.addHeadComment(std::move(line));
+    });
+    afterBlank_ = false;
+    return key;
+  }
+
+  void end(const RegKey* key) {
+    placePending([&](std::string line) {
+      key ? tree_.addTrailingComment(std::move(line)) : tree_.addLeadingComment(std::move(line));
+    });
+  }
+
+ private:
+  template <typename Place>
+  void placePending(Place&& place) {
+    for (std::string& line : pending_) place(std::move(line));
+    pending_.clear();
+  }
+
+  RegKeyTree& tree_;
+  std::vector<std::string> pending_;
+  // The header line counts as followed by a blank line.
+  bool afterBlank_ = true;
+};
+
 }  // namespace
 
 RegKeyTree parseRegFile(std::string_view bytes) {
@@ -235,34 +301,49 @@ RegKeyTree parseRegFile(std::string_view bytes) {
                                     std::string(Version5Header));
   }
   RegKeyTree tree({*header, decoded.encoding});
-  std::optional<std::string> keyPath;
+  tree.reserveKeys(static_cast<std::size_t>(std::count_if(
+      lines.begin(), lines.end(), [](const std::string& line) { return startsKey(line); })));
+  CommentPlacer comments(tree);
+  // The key of the block being read: no other key is added until the next
+  // [path] line, so the reference holds.
+  RegKey* key = nullptr;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const int number = static_cast<int>(i) + 1;
-    std::string logical(trimmed(lines[i]));
+    std::string_view logical = trimmed(lines[i]);
     const bool isValue = !logical.empty() && (logical.front() == '"' || logical.front() == '@');
-    // Hex data goes on over the next line when a line ends in a backslash.
-    while (isValue && logical.back() == '\\') {
+    // Hex data goes on over the next line when a line ends in a backslash;
+    // only then are the lines joined into a copy.
+    std::string joined;
+    for (bool first = true; isValue && logical.back() == '\\'; first = false) {
       if (++i == lines.size()) {
         throw RegFileSyntaxError(number, "the data goes on past the end of the file");
       }
-      logical.pop_back();
-      logical += trimmed(lines[i]);
+      if (first) joined = logical;
+      joined.pop_back();
+      joined += trimmed(lines[i]);
+      logical = joined;
     }
     LineParser parser(number, logical, tree.holdsUtf16Text());
     if (isValue) {
-      if (!keyPath) parser.fail("a value stands before the first [key]");
-      tree.addKey(*keyPath).setValue(parser.value());
+      if (key == nullptr) parser.fail("a value stands before the first [key]");
+      comments.value(*key);
+      key->setValue(parser.value());
     } else if (!logical.empty() && logical.front() == '[') {
       if (logical.back() != ']') parser.fail("the key name has no closing ]");
-      keyPath = logical.substr(1, logical.size() - 2);
-      if (keyPath->empty() || keyPath->front() == '-') {
+      const std::string keyPath(logical.substr(1, logical.size() - 2));
+      if (keyPath.empty() || keyPath.front() == '-') {
         parser.fail("expected a key name between [ and ]");
       }
-      tree.addKey(*keyPath);
-    } else if (!logical.empty() && logical.front() != ';') {
+      key = &comments.key(keyPath);
+    } else if (logical.empty()) {
+      comments.blank(key);
+    } else if (logical.front() == ';') {
+      comments.comment(lines[i], key);
+    } else {
       parser.fail("expected a [key], a \"Name\"=value line, a ; comment or a blank line");
     }
   }
+  comments.end(key);
   return tree;
 }
 
@@ -271,14 +352,23 @@ std::string formatRegFile(const RegKeyTree& tree) {
   std::string text(version5 ? Version5Header : Regedit4Header);
   text += LineEnd;
   text += LineEnd;
-  for (const RegKey* key : tree.keysParentsFirst()) {
-    text += "[" + key->path() + "]";
+  const auto addLine = [&text](std::string_view line) {
+    text += line;
     text += LineEnd;
-    for (const auto& value : key->values()) {
-      text += valueLine(value, tree.holdsUtf16Text());
-      text += LineEnd;
+  };
+  for (const std::string& line : tree.leadingComments()) addLine(line);
+  if (!tree.leadingComments().empty()) text += LineEnd;
+  for (const RegKey* key : tree.keysParentsFirst()) {
+    for (const std::string& line : key->headComments()) addLine(line);
+    addLine("[" + key->path() + "]");
+    auto comment = key->comments().begin();
+    for (std::size_t i = 0; i <= key->values().size(); ++i) {
+      for (; comment != key->comments().end() && comment->beforeValue <= i; ++comment)
+        addLine(comment->line);
+      if (i < key->values().size()) addLine(valueLine(key->values()[i], tree.holdsUtf16Text()));
     }
     text += LineEnd;
   }
+  for (const std::string& line : tree.trailingComments()) addLine(line);
   return encodeRegFileText(text, tree.form().encoding);
 }

@@ -36,7 +36,7 @@ std::uint32_t dwordNumber(std::string_view data) {
 
 std::string regTextData(std::string_view text, bool utf16) {
   if (!utf16) return std::string(text) + '\0';
-  return utf16LeFromUtf8(text) + std::string(2, '\0');
+  return utf16LeKeepingSurrogates(text) + std::string(2, '\0');
 }
 
 std::string regTextOf(std::string_view data, bool utf16) {
@@ -61,19 +61,29 @@ std::size_t RegNameHash::operator()(std::string_view name) const {
 }
 
 const RegValue* RegKey::findValue(std::string_view name) const {
+  if (index_.empty()) {
+    const auto found = std::find_if(values_.begin(), values_.end(), [&](const RegValue& value) {
+      return sameRegName(value.name, name);
+    });
+    return found == values_.end() ? nullptr : &*found;
+  }
   const auto found = index_.find(name);
   return found == index_.end() ? nullptr : &values_[found->second];
 }
 
 void RegKey::setValue(RegValue value) {
-  const auto [found, added] = index_.try_emplace(value.name, values_.size());
-  if (added) {
-    values_.push_back(std::move(value));
+  if (const RegValue* found = findValue(value.name)) {
+    RegValue& existing = values_[static_cast<std::size_t>(found - values_.data())];
+    existing.type = value.type;
+    existing.data = std::move(value.data);
     return;
   }
-  RegValue& existing = values_[found->second];
-  existing.type = value.type;
-  existing.data = std::move(value.data);
+  values_.push_back(std::move(value));
+  if (!index_.empty()) {
+    index_.emplace(values_.back().name, values_.size() - 1);
+  } else if (values_.size() > UnindexedValues) {
+    for (std::size_t i = 0; i < values_.size(); ++i) index_.emplace(values_[i].name, i);
+  }
 }
 
 const RegKey* RegKeyTree::findKey(std::string_view path) const {
@@ -86,9 +96,14 @@ RegKey* RegKeyTree::findKey(std::string_view path) {
 }
 
 RegKey& RegKeyTree::addKey(std::string_view path) {
-  const auto [found, added] = index_.try_emplace(std::string(path), keys_.size());
-  if (added) keys_.emplace_back(std::string(path));
-  return keys_[found->second];
+  if (const auto found = index_.find(path); found != index_.end()) return keys_[found->second];
+  index_.emplace(std::string(path), keys_.size());
+  return keys_.emplace_back(std::string(path));
+}
+
+void RegKeyTree::reserveKeys(std::size_t count) {
+  keys_.reserve(count);
+  index_.reserve(count);
 }
 
 RegKey& RegKeyTree::createKey(std::string_view path) {

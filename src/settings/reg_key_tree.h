@@ -66,26 +66,48 @@ struct RegValue {
   bool operator==(const RegValue&) const = default;
 };
 
-/// One key: its full path (such as "HKEY_CURRENT_USER\Software") and its
-/// values in the order they were first written.
+/// A ; comment line inside a key's block, kept where it stood: before the
+/// value at that position (the count of values: after the last).
+struct RegComment {
+  std::size_t beforeValue;
+  std::string line;
+
+  bool operator==(const RegComment&) const = default;
+};
+
+/// One key: its full path (such as "HKEY_CURRENT_USER\Software"), its
+/// values in the order they were first written and the comment lines of
+/// its block.
 class RegKey {
  public:
   explicit RegKey(std::string path) : path_(std::move(path)) {}
 
   const std::string& path() const { return path_; }
   const std::vector<RegValue>& values() const { return values_; }
+  /// The comment lines just before the key's [path] line.
+  const std::vector<std::string>& headComments() const { return headComments_; }
+  const std::vector<RegComment>& comments() const { return comments_; }
+  void addHeadComment(std::string line) { headComments_.push_back(std::move(line)); }
+  /// Adds a comment line after the values the key holds so far.
+  void addComment(std::string line) { comments_.push_back({values_.size(), std::move(line)}); }
   /// The value of that name, or null.
   const RegValue* findValue(std::string_view name) const;
   /// Replaces the value of the same name where it stands, or appends it.
   void setValue(RegValue value);
 
   bool operator==(const RegKey& other) const {
-    return path_ == other.path_ && values_ == other.values_;
+    return path_ == other.path_ && values_ == other.values_ &&
+           headComments_ == other.headComments_ && comments_ == other.comments_;
   }
 
  private:
   std::string path_;
   std::vector<RegValue> values_;
+  std::vector<std::string> headComments_;
+  std::vector<RegComment> comments_;
+  /// Most keys hold a few values, found faster (and made much faster) by a
+  /// look at each: only a key with more is indexed.
+  static constexpr std::size_t UnindexedValues = 16;
   RegNameIndex index_;
 };
 
@@ -103,6 +125,8 @@ class RegKeyTree {
   RegKey* findKey(std::string_view path);
   /// The key of that path, appended when missing; its parents are not made.
   RegKey& addKey(std::string_view path);
+  /// Makes room for count keys at once.
+  void reserveKeys(std::size_t count);
   /// The key of that path, made when missing together with every missing
   /// key on its path below the hive (the hive itself has no block).
   RegKey& createKey(std::string_view path);
@@ -111,12 +135,23 @@ class RegKeyTree {
 
   const std::vector<RegKey>& keys() const { return keys_; }
 
+  /// The comment lines that stand apart at the top of the file, after the
+  /// header and before a blank line, and those after the last block.
+  const std::vector<std::string>& leadingComments() const { return leadingComments_; }
+  const std::vector<std::string>& trailingComments() const { return trailingComments_; }
+  void addLeadingComment(std::string line) { leadingComments_.push_back(std::move(line)); }
+  void addTrailingComment(std::string line) { trailingComments_.push_back(std::move(line)); }
+
   bool operator==(const RegKeyTree& other) const {
-    return form_ == other.form_ && keys_ == other.keys_;
+    return form_ == other.form_ && keys_ == other.keys_ &&
+           leadingComments_ == other.leadingComments_ &&
+           trailingComments_ == other.trailingComments_;
   }
 
  private:
   RegFileForm form_;
+  std::vector<std::string> leadingComments_;
+  std::vector<std::string> trailingComments_;
   std::vector<RegKey> keys_;
   RegNameIndex index_;
 };

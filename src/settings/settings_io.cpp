@@ -13,6 +13,7 @@ ClassAttributes& attributesOf(HeldSettings& held, TokenClass tokenClass) {
 }  // namespace
 
 bool LoadFromRegistry(SettingsStore& store, HeldSettings& held, DialogSettingsState& state) {
+  const SettingsReadGroup reads(store);
   bool found = false;
   for (const auto tokenClass : TokenClasses) {
     if (OpenedKey key(store, inCodeKeyPath(tokenClass)); key) {

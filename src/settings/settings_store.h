@@ -17,6 +17,10 @@ inline constexpr const char* SettingsKey = "\\Software\\Korvane\\Tessaline\\Sett
 /// effect as one change (all its values or none), and abandonWrite() drops
 /// it. A write outside a group takes effect at once. SettingsWriteBatch
 /// wraps the three calls for a scope.
+///
+/// Reads are grouped with beginRead() and endRead(): a store that reads a
+/// file reads it once for all the opens of the group instead of once per
+/// open. SettingsReadGroup wraps the two calls for a scope.
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
@@ -43,6 +47,12 @@ class SettingsStore {
   virtual void commitWrite() {}
   /// Drops the group's writes.
   virtual void abandonWrite() noexcept {}
+
+  /// Starts a group of reads, which see the store as it was at the group's
+  /// first open; groups may nest.
+  virtual void beginRead() {}
+  /// Ends the group: the next open outside one reads the store afresh.
+  virtual void endRead() noexcept {}
 };
 
 /// "Failed to get data for '<name>'": a flag or integer that is not there.
@@ -66,6 +76,18 @@ class OpenedKey {
  private:
   SettingsStore& store_;
   bool open_;
+};
+
+/// A group of reads for one scope: one look at the store for all its opens.
+class SettingsReadGroup {
+ public:
+  explicit SettingsReadGroup(SettingsStore& store) : store_(store) { store_.beginRead(); }
+  ~SettingsReadGroup() { store_.endRead(); }
+  SettingsReadGroup(const SettingsReadGroup&) = delete;
+  SettingsReadGroup& operator=(const SettingsReadGroup&) = delete;
+
+ private:
+  SettingsStore& store_;
 };
 
 /// A group of writes for one scope: commit() makes them take effect

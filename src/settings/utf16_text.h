@@ -13,3 +13,10 @@ std::string utf8FromUtf16Le(std::string_view bytes);
 /// starts no UTF-8 character becomes the lone surrogate U+DC00 plus the byte,
 /// so utf8FromUtf16Le gives any bytes back as they were.
 std::string utf16LeFromUtf8(std::string_view text);
+
+/// As utf16LeFromUtf8, except that the three-byte form in which
+/// utf8FromUtf16Le writes a lone surrogate becomes that surrogate again
+/// (unless it would pair with the unit after it): UTF-16 text that went
+/// through utf8FromUtf16Le keeps its code units, lone surrogates included,
+/// and any bytes still come back from utf8FromUtf16Le as they were.
+std::string utf16LeKeepingSurrogates(std::string_view text);

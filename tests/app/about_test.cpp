@@ -1,3 +1,4 @@
+#include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QImage>
 #include <QPointer>
@@ -7,19 +8,19 @@
 #include "app/about.h"
 #include "gui/activation_keeper.h"
 #include "window_layout_check.h"
+#include "window_test.h"
 
-class AboutTest : public QObject {
+class AboutTest : public WindowTest {
   Q_OBJECT
  private slots:
-  void init();
-  void cleanup();
   void isAFixedDialogCaptionedAboutTessaline();
   void elementsStandAtTheirPlaces_data();
   void elementsStandAtTheirPlaces();
   void linksOpenTheirAddressAndLeaveTheWindowOpen_data();
   void linksOpenTheirAddressAndLeaveTheWindowOpen();
   void plainLabelsOpenNothing();
-  void closesOnlyByItsCloseBox();
+  void aClickElsewhereClosesItAndGoesOn_data();
+  void aClickElsewhereClosesItAndGoesOn();
   void holdsTheActivationUntilClosedEveryTime();
   void theNewerWindowHoldsTheActivation();
   void theCloseHandlerLetsTheActivationGo();
@@ -28,34 +29,17 @@ class AboutTest : public QObject {
   /// A new About window, shown as Help, About shows it.
   AboutWindow* openAbout();
   void activateMainWindow();
-
-  ActivationKeeper* keeper_ = nullptr;
-  QWidget* mainWindow_ = nullptr;
-  QStringList opened_;
+  QWidget* mainWindow() const { return &window(); }
 };
 
-void AboutTest::init() {
-  opened_.clear();
-  keeper_ = new ActivationKeeper;
-  mainWindow_ = new QWidget;
-  mainWindow_->resize(800, 600);
-  mainWindow_->show();
-  activateMainWindow();
-}
-
-void AboutTest::cleanup() {
-  delete mainWindow_;
-  delete keeper_;
-}
-
 AboutWindow* AboutTest::openAbout() {
-  auto* about = new AboutWindow(*keeper_, [this](const QString& address) { opened_ << address; });
+  auto* about = new AboutWindow(window().activationKeeper(), context().openUrl);
   about->show();
   return about;
 }
 
 void AboutTest::activateMainWindow() {
-  mainWindow_->activateWindow();
+  window().activateWindow();
   QApplication::processEvents();
 }
 
@@ -95,7 +79,7 @@ void AboutTest::elementsStandAtTheirPlaces_data() {
 
 void AboutTest::elementsStandAtTheirPlaces() {
   QFETCH(ExpectedElement, expected);
-  AboutWindow about(*keeper_, [](const QString&) {});
+  AboutWindow about(window().activationKeeper(), context().openUrl);
   checkElement(about, expected);
 }
 
@@ -119,10 +103,10 @@ void AboutTest::linksOpenTheirAddressAndLeaveTheWindowOpen() {
   QCOMPARE(label->palette().color(label->foregroundRole()), QColor(0, 0, 0x80));
 
   QTest::mouseClick(label, Qt::LeftButton);
-  QCOMPARE(opened_, QStringList{address});
+  QCOMPARE(opened(), QStringList{address});
   QVERIFY(about->isVisible());
   QTest::mouseClick(label, Qt::RightButton);
-  QCOMPARE(opened_.size(), 1);
+  QCOMPARE(opened().size(), 1);
   about->close();
 }
 
@@ -132,18 +116,44 @@ void AboutTest::plainLabelsOpenNothing() {
        {"Label1", "Label3", "Label4", "Label5", "Label6", "lbLicence", "Image1"}) {
     QTest::mouseClick(about->findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
   }
-  QVERIFY(opened_.isEmpty());
+  QVERIFY(opened().isEmpty());
   about->close();
 }
 
-void AboutTest::closesOnlyByItsCloseBox() {
+void AboutTest::aClickElsewhereClosesItAndGoesOn_data() {
+  QTest::addColumn<bool>("inAbout");
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<bool>("closes");
+  QTest::newRow("the source pane") << false << "edSource" << true;
+  QTest::newRow("the HTML pane") << false << "edHTML" << true;
+  QTest::newRow("the main window's frame") << false << "GroupBox1" << true;
+  QTest::newRow("About's own version") << true << "Label1" << false;
+  QTest::newRow("About's own link") << true << "Label7" << false;
+}
+
+void AboutTest::aClickElsewhereClosesItAndGoesOn() {
+  QFETCH(bool, inAbout);
+  QFETCH(QString, control);
+  QFETCH(bool, closes);
   QPointer<AboutWindow> about = openAbout();
   QVERIFY(QTest::qWaitForWindowActive(about));
-  QTest::keyClick(about, Qt::Key_Escape);
-  QTest::keyClick(about, Qt::Key_Return);
-  QVERIFY(about->isVisible());
-  about->close();
+  const QWidget* holder = inAbout ? static_cast<QWidget*>(about.data()) : mainWindow();
+  auto* clicked = WindowTest::control<QWidget>(holder, qPrintable(control));
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(clicked)) clicked = area->viewport();
+  QTest::mouseClick(clicked, Qt::LeftButton);
+  if (!closes) {
+    QVERIFY(about->isVisible());
+    QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about.data()));
+    about->close();
+    return;
+  }
   QTRY_VERIFY(about.isNull());
+  // The main window holds the activation, and the click went on to what it hit.
+  QTest::qWait(50);
+  QCOMPARE(QApplication::activeWindow(), mainWindow());
+  if (control != "GroupBox1")
+    QCOMPARE(QApplication::focusWidget(),
+             WindowTest::control<QWidget>(mainWindow(), qPrintable(control)));
 }
 
 void AboutTest::holdsTheActivationUntilClosedEveryTime() {
@@ -155,7 +165,7 @@ void AboutTest::holdsTheActivationUntilClosedEveryTime() {
 
     about->close();
     activateMainWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), mainWindow_);
+    QTRY_COMPARE(QApplication::activeWindow(), mainWindow());
     QTRY_VERIFY(about.isNull());
   }
 }
@@ -189,7 +199,7 @@ void AboutTest::theCloseHandlerLetsTheActivationGo() {
   QVERIFY(about->closing());
   activateMainWindow();
   QTest::qWait(50);
-  QCOMPARE(QApplication::activeWindow(), mainWindow_);
+  QCOMPARE(QApplication::activeWindow(), mainWindow());
   about->close();
 }
 

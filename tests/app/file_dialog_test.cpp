@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "app/page_saver.h"
-#include "app/program_start.h"
 #include "gui/qt_file_dialog.h"
+#include "window_test.h"
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
@@ -12,17 +12,24 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <utility>
 
-class FileDialogTest : public QObject {
+class FileDialogTest : public WindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir base_;
+  /// The test function's folder, holding a file of every kind the filters tell apart.
   QString folder_;
+  void initTest() override {
+    folder_ = QString::fromStdString(folder().path().string());
+    for (const char* name :
+         {"UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "d.pp", "e.INC", "f.lpr", "g.lpk", "notes.txt",
+          "Makefile", "page.html", "readme.md", "x.pas.bak"})
+      file(name, "");
+    QVERIFY(QDir(folder_).mkdir("sub"));
+  }
 
   static QComboBox* filterBox(QtFileDialog& dialog) {
     return dialog.dialog().findChild<QComboBox*>("fileTypeCombo");
@@ -69,27 +76,13 @@ class FileDialogTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(base_.isValid());
-    qputenv("XDG_CONFIG_HOME", base_.filePath("config").toUtf8());
-    folder_ = base_.filePath("files");
-    QVERIFY(QDir().mkdir(folder_));
-    for (const char* name : {"UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "notes.txt", "Makefile",
-                             "page.html", "readme.md", "x.pas.bak"}) {
-      QFile file(folder_ + '/' + name);
-      QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QVERIFY(QDir(folder_).mkdir("sub"));
-    // As the program starts.
-    prepareApplication();
-  }
-
   void filters_show_their_descriptions_as_written() {
     QtFileDialog open(nullptr, openDialogOptions());
+    const QString delphi =
+        "All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk, *.pp, *.inc, *.lpr, *.lpk)";
     QCOMPARE(open.dialog().nameFilters(),
-             QStringList({"All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)", "Text Files (*.txt)"}));
-    QCOMPARE(open.dialog().selectedNameFilter(),
-             QString("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"));
+             QStringList({delphi, "Text Files (*.txt)", "All Files (*.*)"}));
+    QCOMPARE(open.dialog().selectedNameFilter(), delphi);
     QVERIFY(open.dialog().testOption(QFileDialog::DontUseNativeDialog));
     QCOMPARE(open.dialog().fileMode(), QFileDialog::ExistingFile);
 
@@ -102,12 +95,18 @@ class FileDialogTest : public QObject {
   }
 
   void listing_matches_the_real_patterns_ignoring_case() {
+    const QStringList allListed = {"Makefile",  "UNIT1.PAS", "a.dpr", "b.Dfm",    "c.dpk",
+                                   "d.pp",      "e.INC",     "f.lpr", "g.lpk",    "notes.txt",
+                                   "page.html", "readme.md", "sub",   "x.pas.bak"};
     QtFileDialog open(nullptr, openDialogOptions());
     open.dialog().setDirectory(folder_);
     open.dialog().open();
-    QTRY_COMPARE(listed(open), QStringList({"UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "sub"}));
+    QTRY_COMPARE(listed(open), QStringList({"UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "d.pp", "e.INC",
+                                            "f.lpr", "g.lpk", "sub"}));
     chooseFilter(open, 1);
     QTRY_COMPARE(listed(open), QStringList({"notes.txt", "sub"}));
+    chooseFilter(open, 2);
+    QTRY_COMPARE(listed(open), allListed);
     open.dialog().reject();
 
     QtFileDialog save(nullptr, saveDialogOptions());
@@ -115,9 +114,7 @@ class FileDialogTest : public QObject {
     save.dialog().open();
     QTRY_COMPARE(listed(save), QStringList({"page.html", "sub"}));
     chooseFilter(save, 0);
-    QTRY_COMPARE(listed(save),
-                 QStringList({"Makefile", "UNIT1.PAS", "a.dpr", "b.Dfm", "c.dpk", "notes.txt",
-                              "page.html", "readme.md", "sub", "x.pas.bak"}));
+    QTRY_COMPARE(listed(save), allListed);
     save.dialog().reject();
   }
 
@@ -174,6 +171,17 @@ class FileDialogTest : public QObject {
     QCOMPARE(open.dialog().directory().absolutePath(), folder_);
   }
 
+  void a_proposed_name_comes_up_until_one_is_confirmed() {
+    QtFileDialog save(nullptr, saveDialogOptions());
+    save.proposeFileName(folder_ + "/UNIT1.PAS.html");
+    QCOMPARE(shownOnReopen(save), Shown({"UNIT1.PAS.html", 1}));
+    QCOMPARE(save.dialog().directory().absolutePath(), folder_);
+    QVERIFY(save.fileName().isEmpty());
+    QVERIFY(confirm(save, "mine", 1));
+    save.proposeFileName(folder_ + "/a.dpr.html");
+    QCOMPARE(shownOnReopen(save).first, QString("mine"));
+  }
+
   void closed_dialogs_leave_no_qt_settings_file() {
     {
       QtFileDialog open(nullptr, openDialogOptions());
@@ -181,10 +189,9 @@ class FileDialogTest : public QObject {
       QtFileDialog save(nullptr, saveDialogOptions());
       QVERIFY(confirm(save, folder_ + "/page", 2));
     }
-    QVERIFY(!QFile::exists(base_.filePath("config/QtProject.conf")));
-    QVERIFY(QDir(base_.filePath("config"))
-                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
-                .isEmpty());
+    const QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    QVERIFY(!QFile::exists(config + "/QtProject.conf"));
+    QVERIFY(QDir(config).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
   }
 };
 

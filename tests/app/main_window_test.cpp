@@ -1,20 +1,21 @@
-#include "app/main_window.h"
+#include "app/large_source.h"
 #include "app/layout.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
 #include "event_loop_run.h"
 #include "gui/error_box.h"
 #include "gui/pane.h"
-#include "message_box_answer.h"
 #include "output/file_name_rules.h"
 #include "output/page_writer.h"
-#include "scripted_dialogs.h"
 #include "settings/get_tags.h"
-#include "settings/memory_store.h"
 #include "settings/settings_io.h"
-#include "test_files.h"
-#include "user_folders.h"
+#include "watched_store.h"
+#include "window_test.h"
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -22,8 +23,9 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -45,66 +47,30 @@ void typeCharacters(QWidget* widget, const QString& text) {
                         Qt::NoModifier);
 }
 
-/// A store that notes the cursor the program shows each time it is read.
-class CursorNotingStore : public MemoryStore {
- public:
-  QList<Qt::CursorShape> cursorsWhileRead;
-
-  bool openKey(const std::string& path, bool create) override {
-    const QCursor* cursor = QApplication::overrideCursor();
-    cursorsWhileRead << (cursor ? cursor->shape() : Qt::ArrowCursor);
-    return MemoryStore::openKey(path, create);
-  }
-};
-
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir base_;
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<CursorNotingStore> store_;
-  std::unique_ptr<ScriptedDialogs> dialogs_;
-  QStringList opened_;
-  std::unique_ptr<AppContext> context_;
-  std::unique_ptr<MainWindow> window_;
-
-  QString path(const QString& name) const { return dir_->filePath(name); }
-  Pane* pane(const char* name) const { return window_->findChild<Pane*>(name); }
+  WatchedStore& watchedStore() const { return storeAs<WatchedStore>(); }
   std::string paneBytes(const char* name) const { return pane(name)->bytes(); }
   long caret(const char* name) const {
     return pane(name)->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
   }
 
-  void makeWindow() {
-    window_ = std::make_unique<MainWindow>(*context_);
-    window_->show();
-    activate();
-  }
-  void activate() {
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  }
-  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(window_.get(), key, modifiers);
-  }
-  void openFile(const QString& name) {
-    dialogs_->open.answers.push_back(DialogAnswer{path(name), 1});
-    press(Qt::Key_O, Qt::ControlModifier);
-  }
+  void openFile(const QString& name) { open(path(name)); }
   void saveAs(const QString& name, int filter) {
-    dialogs_->save.answers.push_back(DialogAnswer{path(name), filter});
+    dialogs().save.answers.push_back(DialogAnswer{path(name), filter});
     press(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
   }
   std::vector<std::string> converted(const std::vector<std::string>& lines) {
-    GetTags(*store_, context_->tags);
-    return Convert(lines, context_->tags);
+    GetTags(store(), context().tags);
+    return Convert(lines, context().tags);
   }
   /// The page of a source file's bytes, as the command-line converter writes it.
   std::string expectedPage(const std::string& title, const std::string& source) {
-    return pageText(htmlTitle(title), context_->tags, converted(splitSourceLines(source)));
+    return pageText(htmlTitle(title), context().tags, converted(splitSourceLines(source)));
   }
   void useStyleSheet(const std::string& sheet) {
     HeldSettings held;
@@ -112,59 +78,29 @@ class MainWindowTest : public QObject {
     held.DefaultColor = "000000";
     DialogSettingsState state;
     state.Mode = FormattingMode::StyleSheets;
-    WriteToRegistry(*store_, held, state);
+    WriteToRegistry(store(), held, state);
   }
   void breakStore() {
-    SettingsWriteBatch batch(*store_);
+    SettingsWriteBatch batch(store());
     {
-      OpenedKey key(*store_, SettingsKey, true);
-      store_->writeText("TabSize", "two");
+      OpenedKey key(store(), SettingsKey, true);
+      store().writeText("TabSize", "two");
     }
     batch.commit();
-  }
-  /// Runs command, answers the message box it brings up with button and
-  /// gives back what the box showed (shown stays false when none came).
-  SeenBox answered(QMessageBox::StandardButton button, const std::function<void()>& command) {
-    SeenBox seen;
-    answerNextBox(button, seen);
-    command();
-    // After a modal box no window is active offscreen; later shortcuts need one.
-    if (QTest::qWaitFor([&seen] { return seen.shown; })) {
-      window_->activateWindow();
-      if (!QTest::qWaitForWindowActive(window_.get())) qWarning("the main window stayed inactive");
-    }
-    return seen;
   }
   static QString caption(const QString& tail) {
     return QStringLiteral("Korvane Software - Tessaline v1.0  |  ") + tail;
   }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(base_.isValid());
-    QVERIFY(useUserFoldersIn(base_));
-  }
-
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    store_ = std::make_unique<CursorNotingStore>();
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    opened_.clear();
-    context_ = std::make_unique<AppContext>(AppContext{
-        *store_, {}, {}, dialogs_->factory(), [this](const QString& a) { opened_ << a; }});
-    makeWindow();
-  }
-
-  void cleanup() { window_.reset(); }
-
   void window_has_its_controls_menus_and_untitled_caption() {
-    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
-    QCOMPARE(window_->findChild<QGroupBox*>("GroupBox1")->title(), QString(" Delphi Source "));
-    QCOMPARE(window_->findChild<QGroupBox*>("GroupBox2")->title(), QString(" HTML "));
-    QVERIFY(window_->findChild<QWidget*>("Panel1"));
+    QCOMPARE(window().windowTitle(), caption("Untitled Document"));
+    QCOMPARE(window().findChild<QGroupBox*>("GroupBox1")->title(), QString(" Delphi Source "));
+    QCOMPARE(window().findChild<QGroupBox*>("GroupBox2")->title(), QString(" HTML "));
+    QVERIFY(window().findChild<QWidget*>("Panel1"));
     QVERIFY(!pane("edSource")->isReadOnly());
     QVERIFY(pane("edHTML")->isReadOnly());
-    QVERIFY(window_->outputFileName().empty());
+    QVERIFY(window().outputFileName().empty());
 
     const struct {
       const char* name;
@@ -174,7 +110,7 @@ class MainWindowTest : public QObject {
     } items[] = {
         {"Open1", "&File", "&Open...", QKeySequence("Ctrl+O")},
         {"Save1", "&File", "&Save Output", QKeySequence("Ctrl+S")},
-        {"SaveAs1", "&File", "&Save Output As...", QKeySequence("Ctrl+Alt+S")},
+        {"SaveAs1", "&File", "Save Output &As...", QKeySequence("Ctrl+Alt+S")},
         {"Exit1", "&File", "&Exit", QKeySequence()},
         {"Settings1", "&Options", "&Settings...", QKeySequence("F3")},
         {"PreviewInBrowser1", "&Output", "&Preview in Browser", QKeySequence("F10")},
@@ -185,7 +121,7 @@ class MainWindowTest : public QObject {
         {"About1", "&Help", "&About", QKeySequence()},
     };
     for (const auto& item : items) {
-      auto* action = window_->findChild<QAction*>(item.name);
+      auto* action = window().findChild<QAction*>(item.name);
       QVERIFY2(action, item.name);
       QCOMPARE(action->text(), QString(item.caption));
       QCOMPARE(action->shortcut(), item.shortcut);
@@ -204,8 +140,8 @@ class MainWindowTest : public QObject {
       const QString shown = QFontInfo(font).family();
       QVERIFY2(shown == family || shown == standIn, qPrintable(shown));
     };
-    checkFont(window_->font(), "MS Sans Serif", 8, "Liberation Sans");
-    for (const QAction* item : window_->menuBar()->actions())
+    checkFont(window().font(), "MS Sans Serif", 8, "Liberation Sans");
+    for (const QAction* item : window().menuBar()->actions())
       checkFont(item->menu()->font(), "MS Sans Serif", 8, "Liberation Sans");
     writeBytes(path("short.pas"), "x");
     openFile("short.pas");
@@ -228,20 +164,25 @@ class MainWindowTest : public QObject {
     }
     writeBytes(path("unit1.pas"), "unit Unit1;\r\n{ note }\r\nbegin x := 'a' end.\r\n" +
                                       std::string(100, '\n') + longLine);
-    store_->cursorsWhileRead.clear();
+    watchedStore().cursorsWhileRead.clear();
     openFile("unit1.pas");
-    QCOMPARE(dialogs_->open.shown, 1);
-    const FileDialogOptions& options = dialogs_->open.made.value(0);
-    QCOMPARE(options.filters.size(), 2);
+    QCOMPARE(dialogs().open.shown, 1);
+    const FileDialogOptions& options = dialogs().open.made.value(0);
+    QCOMPARE(options.filters.size(), 3);
     QCOMPARE(options.filters[0].description,
-             QString("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk)"));
-    QCOMPARE(options.filters[0].patterns, QStringList({"*.pas", "*.dpr", "*.dfm", "*.dpk"}));
+             QString("All Delphi Files (*.pas, *.dpr, *.dfm, *.dpk, *.pp, *.inc, *.lpr, *.lpk)"));
+    QCOMPARE(options.filters[0].patterns,
+             QStringList({"*.pas", "*.dpr", "*.dfm", "*.dpk", "*.pp", "*.inc", "*.lpr", "*.lpk"}));
     QCOMPARE(options.filters[1].description, QString("Text Files (*.txt)"));
+    QCOMPARE(options.filters[1].patterns, QStringList({"*.txt"}));
+    QCOMPARE(options.filters[2].description, QString("All Files (*.*)"));
+    QCOMPARE(options.filters[2].patterns, QStringList({"*.*"}));
     QCOMPARE(options.initialFilter, 1);
 
     // The conversion read the settings under the busy cursor, which is gone now.
-    QVERIFY(!store_->cursorsWhileRead.isEmpty());
-    for (const Qt::CursorShape shape : store_->cursorsWhileRead) QCOMPARE(shape, Qt::WaitCursor);
+    QVERIFY(!watchedStore().cursorsWhileRead.isEmpty());
+    for (const Qt::CursorShape shape : watchedStore().cursorsWhileRead)
+      QCOMPARE(shape, Qt::WaitCursor);
     QVERIFY(!QApplication::overrideCursor());
 
     std::vector<std::string> lines = {"unit Unit1;", "{ note }", "begin x := 'a' end."};
@@ -254,15 +195,15 @@ class MainWindowTest : public QObject {
       QCOMPARE(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0L);
       QCOMPARE(pane(name)->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET), 0L);
     }
-    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QCOMPARE(window().windowTitle(), caption("Untitled Document"));
   }
 
   void open_cancelled_changes_nothing() {
     writeBytes(path("a.pas"), "begin end.");
     openFile("a.pas");
-    dialogs_->open.answers.push_back(std::nullopt);
+    dialogs().open.answers.push_back(std::nullopt);
     press(Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(dialogs_->open.shown, 2);
+    QCOMPARE(dialogs().open.shown, 2);
     QCOMPARE(paneBytes("edSource"), std::string("begin end.\n"));
   }
 
@@ -312,8 +253,118 @@ class MainWindowTest : public QObject {
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(paneBytes("edSource"), source);
     QCOMPARE(paneBytes("edHTML"), html);
-    QVERIFY(window_->outputFileName().empty());
-    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QVERIFY(window().outputFileName().empty());
+    QCOMPARE(window().windowTitle(), caption("Untitled Document"));
+  }
+
+  void hostile_sources_are_refused_unread_and_leave_the_panes() {
+    writeBytes(path("good.pas"), "begin end.");
+    openFile("good.pas");
+    const std::string source = paneBytes("edSource");
+    const std::string html = paneBytes("edHTML");
+    QCOMPARE(::mkfifo(path("pipe.pas").toLocal8Bit().constData(), 0600), 0);
+    QVERIFY(QDir().mkdir(path("folder.pas")));
+    QVERIFY(QFile::link(path("loop-b.pas"), path("loop-a.pas")));
+    QVERIFY(QFile::link(path("loop-a.pas"), path("loop-b.pas")));
+    struct HostileSource {
+      QString file;
+      const char* reason;
+      bool fromCommandLine;
+    };
+    const HostileSource sources[] = {
+        {path("pipe.pas"), "Not a regular file", false},
+        {path("pipe.pas"), "Not a regular file", true},
+        {QStringLiteral("/dev/zero"), "Not a regular file", false},
+        {path("folder.pas"), "Is a directory", false},
+        {path("loop-a.pas"), "Too many levels of symbolic links", true},
+        {path("missing.pas"), "No such file or directory", false},
+    };
+    for (const HostileSource& hostile : sources) {
+      const SeenBox seen = answered(QMessageBox::Ok, [&] {
+        if (hostile.fromCommandLine) {
+          window().openFile(hostile.file);
+        } else {
+          dialogs().open.answers.push_back(DialogAnswer{hostile.file, 1});
+          press(Qt::Key_O, Qt::ControlModifier);
+        }
+      });
+      QCOMPARE(seen.icon, QMessageBox::Critical);
+      QCOMPARE(seen.text, "Cannot read file '" + hostile.file + "': " + hostile.reason + ".");
+      QCOMPARE(paneBytes("edSource"), source);
+      QCOMPARE(paneBytes("edHTML"), html);
+      QVERIFY(!QApplication::overrideCursor());
+    }
+  }
+
+  void save_onto_a_fifo_is_refused_without_waiting_for_a_reader() {
+    QCOMPARE(::mkfifo(path("pipe.html").toLocal8Bit().constData(), 0600), 0);
+    const SeenBox seen = answered(QMessageBox::Ok, [&] { saveAs("pipe.html", 1); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, "Cannot write file '" + path("pipe.html") + "': Not a regular file.");
+  }
+
+  void large_source_opens_only_when_the_user_says_so() {
+    writeBytes(path("good.pas"), "begin end.");
+    openFile("good.pas");
+    saveAs("named", 2);
+    const std::string source = paneBytes("edSource");
+    context().largeSourceSize = 100;
+    const std::string large(150, 'x');
+    writeBytes(path("large.pas"), large);
+
+    const SeenBox no = answered(QMessageBox::No, [&] { openFile("large.pas"); });
+    QVERIFY(no.shown);
+    QCOMPARE(no.icon, QMessageBox::Question);
+    QCOMPARE(no.defaultButton, QMessageBox::No);
+    QCOMPARE(no.text, largeSourceQuestion(path("large.pas").toStdString(), 150));
+    QVERIFY(no.text.contains(path("large.pas")) && no.text.contains("150 bytes"));
+    QCOMPARE(paneBytes("edSource"), source);
+    QCOMPARE(window().outputFileName(), path("named.html").toStdString());
+    QCOMPARE(window().windowTitle(), caption(path("named.html")));
+
+    const SeenBox yes = answered(QMessageBox::Yes, [&] { openFile("large.pas"); });
+    QVERIFY(yes.shown);
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{large});
+    QVERIFY(window().outputFileName().empty());
+    // At the size itself, nothing is asked.
+    writeBytes(path("edge.pas"), std::string(100, 'y'));
+    openFile("edge.pas");
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{std::string(100, 'y')});
+  }
+
+  void source_too_large_for_the_memory_is_named() {
+    const QString big = path("big.pas");
+    writeBytes(big, "unit Big;");
+    std::filesystem::resize_file(big.toStdString(), 1ull << 30);
+    // In a child whose address space has no room for the file, so that the
+    // test process itself keeps its memory.
+    int channel[2];
+    QCOMPARE(::pipe(channel), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      std::ifstream statm("/proc/self/statm");
+      unsigned long long pages = 0;
+      statm >> pages;
+      const rlimit limit{pages * ::sysconf(_SC_PAGESIZE) + (256ull << 20), RLIM_INFINITY};
+      ::setrlimit(RLIMIT_AS, &limit);
+      std::string message = "no error";
+      try {
+        window().loadSourceFile(big.toStdString());
+      } catch (const std::exception& error) {
+        message = error.what();
+      }
+      (void)!::write(channel[1], message.data(), message.size());
+      ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string message;
+    char bytes[512];
+    for (ssize_t got; (got = ::read(channel[0], bytes, sizeof bytes)) > 0;)
+      message.append(bytes, got);
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    QCOMPARE(message, "Cannot read file '" + big.toStdString() +
+                          "': File too large for the memory available");
   }
 
   void failed_conversion_keeps_both_panes() {
@@ -344,7 +395,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(pane("edHTML")->lines(), converted({"begin\t{x} end"}));
     QCOMPARE(caret("edSource"), sourceCaret);
     QCOMPARE(caret("edHTML"), 0L);
-    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QCOMPARE(window().windowTitle(), caption("Untitled Document"));
     QCOMPARE(QApplication::focusWidget(), pane("edSource"));
 
     pane("edHTML")->setFocus();
@@ -367,7 +418,7 @@ class MainWindowTest : public QObject {
     openFile("a.pas");
     pane("edHTML")->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 5);
     useStyleSheet("site.css");
-    window_->convertSourceKeepingCaret();
+    window().convertSourceKeepingCaret();
     QCOMPARE(caret("edHTML"), 5L);
     QCOMPARE(pane("edHTML")->lines(), converted({"begin end;", "begin end."}));
     QVERIFY(paneBytes("edHTML").find("<span") != std::string::npos);
@@ -391,15 +442,15 @@ class MainWindowTest : public QObject {
     QFETCH(QString, written);
     writeBytes(path("s.pas"), "begin end.");
     openFile("s.pas");
-    dialogs_->save.answers.push_back(DialogAnswer{path(typed), filter});
+    dialogs().save.answers.push_back(DialogAnswer{path(typed), filter});
     press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(window_->outputFileName(), path(written).toStdString());
-    QCOMPARE(window_->windowTitle(), caption(path(written)));
+    QCOMPARE(window().outputFileName(), path(written).toStdString());
+    QCOMPARE(window().windowTitle(), caption(path(written)));
     QCOMPARE(readBytes(path(written)), expectedPage(typed.toStdString(), "begin end."));
   }
 
   void save_asks_only_while_no_name_is_held() {
-    const FileDialogOptions options = dialogs_->save.made.value(0);
+    const FileDialogOptions options = dialogs().save.made.value(0);
     QCOMPARE(options.filters.size(), 4);
     QCOMPARE(options.filters[0].description, QString("All Files (*.*)"));
     QCOMPARE(options.filters[1].description, QString("HTML File (*.html)"));
@@ -407,35 +458,35 @@ class MainWindowTest : public QObject {
     QCOMPARE(options.filters[3].description, QString("SSI File (*.shtml)"));
     QCOMPARE(options.initialFilter, 2);
 
-    dialogs_->save.answers.push_back(std::nullopt);
+    dialogs().save.answers.push_back(std::nullopt);
     press(Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(window_->outputFileName().empty());
-    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QVERIFY(window().outputFileName().empty());
+    QCOMPARE(window().windowTitle(), caption("Untitled Document"));
 
     writeBytes(path("a.pas"), "begin end.");
     openFile("a.pas");
-    dialogs_->save.answers.push_back(DialogAnswer{path("first"), 2});
+    dialogs().save.answers.push_back(DialogAnswer{path("first"), 2});
     press(Qt::Key_S, Qt::ControlModifier);
     writeBytes(path("first.html"), "old");
     press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(dialogs_->save.shown, 2);
+    QCOMPARE(dialogs().save.shown, 2);
     QCOMPARE(readBytes(path("first.html")), expectedPage("first", "begin end."));
 
     saveAs("second", 3);
     press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(dialogs_->save.shown, 3);
-    QCOMPARE(window_->windowTitle(), caption(path("second.htm")));
+    QCOMPARE(dialogs().save.shown, 3);
+    QCOMPARE(window().windowTitle(), caption(path("second.htm")));
 
-    dialogs_->save.answers.push_back(std::nullopt);
+    dialogs().save.answers.push_back(std::nullopt);
     press(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
-    QCOMPARE(window_->outputFileName(), path("second.htm").toStdString());
+    QCOMPARE(window().outputFileName(), path("second.htm").toStdString());
 
     openFile("a.pas");
-    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
-    dialogs_->save.answers.push_back(DialogAnswer{path("third"), 2});
+    QCOMPARE(window().windowTitle(), caption("Untitled Document"));
+    dialogs().save.answers.push_back(DialogAnswer{path("third"), 2});
     press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(dialogs_->save.shown, 5);
-    QCOMPARE(window_->windowTitle(), caption(path("third.html")));
+    QCOMPARE(dialogs().save.shown, 5);
+    QCOMPARE(window().windowTitle(), caption(path("third.html")));
   }
 
   void added_extension_asks_before_replacing() {
@@ -448,13 +499,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(no.defaultButton, QMessageBox::No);
     QCOMPARE(no.format, Qt::PlainText);
     QCOMPARE(readBytes(path("unit1.html")), std::string("old"));
-    QVERIFY(window_->outputFileName().empty());
-    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
+    QVERIFY(window().outputFileName().empty());
+    QCOMPARE(window().windowTitle(), caption("Untitled Document"));
 
     const SeenBox yes = answered(QMessageBox::Yes, [&] { saveAs("unit1", 2); });
     QVERIFY(yes.shown);
     QCOMPARE(readBytes(path("unit1.html")), expectedPage("unit1", ""));
-    QCOMPARE(window_->windowTitle(), caption(path("unit1.html")));
+    QCOMPARE(window().windowTitle(), caption(path("unit1.html")));
   }
 
   void failed_save_keeps_the_name_but_not_the_caption() {
@@ -463,18 +514,18 @@ class MainWindowTest : public QObject {
     QVERIFY(seen.shown);
     QCOMPARE(seen.title, QString("Tessaline"));
     QVERIFY(seen.text.contains(path("no-such-folder/page.html")));
-    QCOMPARE(window_->outputFileName(), path("no-such-folder/page.html").toStdString());
-    QCOMPARE(window_->windowTitle(), caption(path("good.html")));
+    QCOMPARE(window().outputFileName(), path("no-such-folder/page.html").toStdString());
+    QCOMPARE(window().windowTitle(), caption(path("good.html")));
   }
 
   void preview_in_code_mode_opens_the_page_without_a_warning() {
     writeBytes(path("a.pas"), "begin end.");
     openFile("a.pas");
     press(Qt::Key_F10);
-    const QString preview = QString::fromStdString(window_->previewFileName());
+    const QString preview = QString::fromStdString(window().previewFileName());
     QVERIFY(preview.endsWith("/TessalinePrev.html"));
-    QCOMPARE(opened_, QStringList{QUrl::fromLocalFile(preview).toString()});
-    QCOMPARE(readBytes(preview), pageText(PreviewTitle, context_->tags, converted({"begin end."})));
+    QCOMPARE(opened(), QStringList{QUrl::fromLocalFile(preview).toString()});
+    QCOMPARE(readBytes(preview), pageText(PreviewTitle, context().tags, converted({"begin end."})));
     QVERIFY(readBytes(preview).find("<link") == std::string::npos);
   }
 
@@ -506,8 +557,8 @@ class MainWindowTest : public QObject {
                                   "The styles chosen will not be displayed correctly until you\n\r"
                                   "select a style-sheet from the Settings page (F3)."));
     }
-    QCOMPARE(opened_.size(), 1);
-    const std::string page = readBytes(QString::fromStdString(window_->previewFileName()));
+    QCOMPARE(opened().size(), 1);
+    const std::string page = readBytes(QString::fromStdString(window().previewFileName()));
     QVERIFY(page.find("<link rel=\"stylesheet\" href=\"" + sheet.toStdString() + "\"") !=
             std::string::npos);
   }
@@ -517,11 +568,10 @@ class MainWindowTest : public QObject {
     const QString programFolder = QApplication::applicationDirPath();
     const QFile::Permissions before = QFile::permissions(programFolder);
     QVERIFY(QFile::setPermissions(programFolder, before | QFile::WriteGroup));
-    window_.reset();
-    makeWindow();
+    remakeWindow();
     QVERIFY(QFile::setPermissions(programFolder, before));
-    const QString folder = base_.filePath("runtime/tessaline");
-    QCOMPARE(QString::fromStdString(window_->previewFileName()), folder + "/TessalinePrev.html");
+    const QString folder = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")) + "/tessaline";
+    QCOMPARE(QString::fromStdString(window().previewFileName()), folder + "/TessalinePrev.html");
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7777)));
 
@@ -530,18 +580,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(seen.text, "Cannot write file '" + folder + "/TessalinePrev.html': its folder '" +
                             folder +
                             "' must be a real folder of this user that no one else may use.");
-    QVERIFY(opened_.isEmpty());
+    QVERIFY(opened().isEmpty());
     QVERIFY(!QFile::exists(folder + "/TessalinePrev.html"));
     QVERIFY(QDir(folder).removeRecursively());
   }
 
   void preview_works_after_settings_unreadable_at_start() {
-    window_.reset();
+    dropWindow();
     breakStore();
-    const SeenBox atStart = answered(QMessageBox::Ok, [&] { makeWindow(); });
+    const SeenBox atStart = answered(QMessageBox::Ok, [&] { remakeWindow(); });
     QVERIFY(atStart.shown);
     QCOMPARE(atStart.title, QString("Tessaline"));
-    QVERIFY(window_->previewFileName().ends_with("/TessalinePrev.html"));
+    QVERIFY(window().previewFileName().ends_with("/TessalinePrev.html"));
 
     // The store is readable again: a conversion rebuilds the tags, and the
     // preview goes where it would have gone.
@@ -549,9 +599,9 @@ class MainWindowTest : public QObject {
     press(Qt::Key_F5);
     const SeenBox atPreview = answered(QMessageBox::Ok, [&] { press(Qt::Key_F10); });
     QVERIFY(!atPreview.shown);
-    const QString preview = QString::fromStdString(window_->previewFileName());
-    QCOMPARE(opened_, QStringList{QUrl::fromLocalFile(preview).toString()});
-    QCOMPARE(readBytes(preview), pageText(PreviewTitle, context_->tags, {}));
+    const QString preview = QString::fromStdString(window().previewFileName());
+    QCOMPARE(opened(), QStringList{QUrl::fromLocalFile(preview).toString()});
+    QCOMPARE(readBytes(preview), pageText(PreviewTitle, context().tags, {}));
   }
 
   void copy_puts_the_lines_on_the_clipboard() {
@@ -567,7 +617,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!pane("edHTML")->hasSelectedText());
     QCOMPARE(caret("edHTML"), 0L);
 
-    window_->findChild<QAction*>("Refresh1")->trigger();
+    window().findChild<QAction*>("Refresh1")->trigger();
     writeBytes(path("empty.pas"), "");
     openFile("empty.pas");
     press(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
@@ -640,16 +690,16 @@ class MainWindowTest : public QObject {
     saveAs("named", 2);
     writeBytes(path("unit1.pas"), "begin end.");
     const QString relative = QDir::current().relativeFilePath(path("unit1.pas"));
-    window_->openFile(relative);
+    window().openFile(relative);
     QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"begin end."});
     QCOMPARE(pane("edHTML")->lines(), converted({"begin end."}));
-    QVERIFY(window_->outputFileName().empty());
-    QCOMPARE(window_->windowTitle(), caption("Untitled Document"));
-    QCOMPARE(dialogs_->open.given, QStringList{path("unit1.pas")});
+    QVERIFY(window().outputFileName().empty());
+    QCOMPARE(window().windowTitle(), caption("Untitled Document"));
+    QCOMPARE(dialogs().open.given, QStringList{path("unit1.pas")});
   }
 
   void unreadable_file_from_the_command_line_shows_the_error_box() {
-    const SeenBox seen = answered(QMessageBox::Ok, [&] { window_->openFile(path("missing.pas")); });
+    const SeenBox seen = answered(QMessageBox::Ok, [&] { window().openFile(path("missing.pas")); });
     QVERIFY(seen.shown);
     QCOMPARE(seen.title, QString("Tessaline"));
     QCOMPARE(seen.text,
@@ -688,19 +738,79 @@ class MainWindowTest : public QObject {
     QCOMPARE(errorBoxText(message), shown);
   }
 
-  void online_help_opens_the_help_page() {
+  void online_help_opens_the_installed_page_else_the_web_data() {
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("installed") << "/usr/share/tessaline/help.html"
+                               << "file:///usr/share/tessaline/help.html";
+    QTest::newRow("a name to escape") << "/opt/t l/help #1.html"
+                                      << "file:///opt/t l/help %231.html";
+    QTest::newRow("none found") << ""
+                                << "www.korvane.example/help/tessaline";
+  }
+  void online_help_opens_the_installed_page_else_the_web() {
+    QFETCH(QString, installed);
+    QFETCH(QString, address);
+    context().helpPage = installed;
     press(Qt::Key_F1);
-    QCOMPARE(opened_, QStringList{"www.korvane.example/help/tessaline"});
+    QCOMPARE(opened(), QStringList{address});
+  }
+
+  void first_save_proposes_the_source_beside_it_data() {
+    QTest::addColumn<QStringList>("sources");
+    QTest::addColumn<QStringList>("proposed");
+    const QString unit = "unit1.pas";
+    QTest::newRow("nothing opened") << QStringList() << QStringList();
+    QTest::newRow("one unit") << QStringList{unit} << QStringList{unit + ".html"};
+    QTest::newRow("a unit, then one that cannot be read")
+        << QStringList{unit, "missing.pas"} << QStringList{unit + ".html"};
+    QTest::newRow("two units") << QStringList{unit, "b.lpr"}
+                               << QStringList{unit + ".html", "b.lpr.html"};
+    QTest::newRow("a name that ends in .html already")
+        << QStringList{"page.html"} << QStringList{"page.html.html"};
+  }
+  void first_save_proposes_the_source_beside_it() {
+    QFETCH(QStringList, sources);
+    QFETCH(QStringList, proposed);
+    MessageAnswerer messages;
+    for (const QString& name : sources) {
+      if (name != "missing.pas") file(name, "begin end.");
+      openFile(name);
+      activate(&window());
+    }
+    QStringList expected;
+    for (const QString& name : proposed) expected << path(name);
+    QCOMPARE(dialogs().save.proposed, expected);
+    // The extension rule still holds for what the dialog confirms.
+    dialogs().save.answers.push_back(DialogAnswer{path("typed"), 2});
+    press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(window().outputFileName(), path("typed.html").toStdString());
+  }
+
+  void file_from_the_command_line_shows_even_when_the_settings_are_broken() {
+    breakStore();
+    const SeenBox seen =
+        answered(QMessageBox::Ok, [&] { window().openFromCommandLine(file("unit1.pas", "x")); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, QString("Failed to get data for 'Incode'"));
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"x"});
+    QVERIFY(pane("edHTML")->lines().empty());
+    QCOMPARE(dialogs().save.proposed, QStringList{path("unit1.pas.html")});
+
+    // A file opened as File > Open would keeps both panes.
+    const SeenBox again = answered(QMessageBox::Ok, [&] { window().openFile(file("b.pas", "b")); });
+    QVERIFY(again.shown);
+    QCOMPARE(pane("edSource")->lines(), std::vector<std::string>{"x"});
   }
 
   void layout_follows_the_window_size() {
-    window_->showNormal();
+    window().showNormal();
     for (const QSize size : {QSize(1015 + 2, 600), QSize(400, 300), QSize(900, 700)}) {
-      window_->resize(size);
-      const QWidget* panel = window_->findChild<QWidget*>("Panel1");
-      QTRY_COMPARE(panel->width(), window_->width());
+      window().resize(size);
+      const QWidget* panel = window().findChild<QWidget*>("Panel1");
+      QTRY_COMPARE(panel->width(), window().width());
       const FormLayout expected = computeFormLayout(panel->width(), panel->height());
-      const QRect box = window_->findChild<QGroupBox*>("GroupBox2")->geometry();
+      const QRect box = window().findChild<QGroupBox*>("GroupBox2")->geometry();
       QCOMPARE(box, QRect(expected.htmlBox.left, expected.htmlBox.top, expected.htmlBox.width,
                           expected.htmlBox.height));
       const QRect source = pane("edSource")->geometry();
@@ -720,26 +830,39 @@ class MainWindowTest : public QObject {
     QTest::keyClick(&other, Qt::Key_F5);
     QCOMPARE(pane("edHTML")->lines(), converted({"begin end.", "end;"}));
     QTest::keyClick(&other, Qt::Key_F1);
-    QCOMPARE(opened_.size(), 1);
+    QCOMPARE(opened().size(), 1);
   }
 
   void closing_deletes_the_preview_and_ends_the_program() {
     press(Qt::Key_F10);
-    const QString preview = QString::fromStdString(window_->previewFileName());
+    const QString preview = QString::fromStdString(window().previewFileName());
     QVERIFY(QFile::exists(preview));
     QWidget other;
     other.show();
-    QCOMPARE(runEventLoopStartingWith([this] { window_->findChild<QAction*>("Exit1")->trigger(); }),
+    QCOMPARE(runEventLoopStartingWith([this] { window().findChild<QAction*>("Exit1")->trigger(); }),
              0);
-    QVERIFY(!window_->isVisible());
+    QVERIFY(!window().isVisible());
     QVERIFY(!QFile::exists(preview));
   }
 
+  void closing_leaves_a_preview_that_another_copy_wrote_since() {
+    press(Qt::Key_F10);
+    const QString preview = QString::fromStdString(window().previewFileName());
+    QVERIFY(QFile::exists(preview));
+    // Another copy previews too: its page takes this one's place.
+    writeBytes(preview + ".other", "another copy's preview");
+    QVERIFY(std::rename((preview + ".other").toLocal8Bit().constData(),
+                        preview.toLocal8Bit().constData()) == 0);
+    window().close();
+    QCOMPARE(readBytes(preview), std::string("another copy's preview"));
+    QFile::remove(preview);
+  }
+
   void closing_without_a_preview_raises_nothing_and_leaves_anothers_preview() {
-    const QString preview = QString::fromStdString(window_->previewFileName());
+    const QString preview = QString::fromStdString(window().previewFileName());
     writeBytes(preview, "another copy's preview");
-    window_->close();
-    QVERIFY(!window_->isVisible());
+    window().close();
+    QVERIFY(!window().isVisible());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(readBytes(preview), std::string("another copy's preview"));
     QFile::remove(preview);

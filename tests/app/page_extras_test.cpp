@@ -4,7 +4,6 @@
 
 #include "engine/converter.h"
 #include "gui/pane.h"
-#include "message_box_answer.h"
 #include "output/file_name_rules.h"
 #include "output/page_writer.h"
 #include "settings/get_tags.h"
@@ -38,26 +37,12 @@ class PageExtrasTest : public WindowTest {
     state.Mode = FormattingMode::StyleSheets;
     WriteToRegistry(store(), held, state);
   }
-  void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(&window(), static_cast<Qt::Key>(key), modifiers);
-  }
   /// Save Output As with the dialog answering name.
   void saveAs(const QString& name) {
     dialogs().save.answers.push_back(DialogAnswer{name, 1});
     press(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
   }
   void trigger(const char* action) { window().findChild<QAction*>(action)->trigger(); }
-  /// Runs command, answering every message box it brings up with button
-  /// (a box without it with its default button); gives back what they showed.
-  QList<SeenBox> answering(QMessageBox::StandardButton button,
-                           const std::function<void()>& command) {
-    const MessageAnswerer answerer(button);
-    command();
-    // After a modal box no window is active offscreen; later shortcuts need one.
-    window().activateWindow();
-    if (!QTest::qWaitForWindowActive(&window())) qWarning("the main window stayed inactive");
-    return answerer.shown;
-  }
   /// The page Save Output writes of the source pane's lines now.
   std::string expectedPage(const QString& title, bool numbered) {
     TagSet tags;
@@ -116,11 +101,11 @@ class PageExtrasTest : public WindowTest {
     file("file.txt", "x");
     const QString sheet = path("file.txt/s.css");
     dialogs().save.answers.push_back(DialogAnswer{sheet, 1});
-    MessageAnswerer answerer;
-    trigger("SaveStyleSheet1");
-    QTRY_COMPARE(answerer.shown.size(), 1);
-    QCOMPARE(answerer.shown[0].title, QString("Tessaline"));
-    QCOMPARE(answerer.shown[0].text, "Cannot write file '" + sheet + "': Not a directory.");
+    const QList<SeenBox> seen =
+        allAnswered(QMessageBox::Ok, [this] { trigger("SaveStyleSheet1"); });
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].title, QString("Tessaline"));
+    QCOMPARE(seen[0].text, "Cannot write file '" + sheet + "': Not a directory.");
     QCOMPARE(read("file.txt"), std::string("x"));
   }
 
@@ -135,7 +120,7 @@ class PageExtrasTest : public WindowTest {
     open(file("unit1.pas", "begin { c } end."));
     const auto save = [this] { press(Qt::Key_S, Qt::ControlModifier); };
     dialogs().save.answers.push_back(DialogAnswer{path("unit1.html"), 1});
-    const QList<SeenBox> asked = answering(answer, save);
+    const QList<SeenBox> asked = allAnswered(answer, save);
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].title, QString("Tessaline"));
     QCOMPARE(asked[0].icon, QMessageBox::Question);
@@ -150,12 +135,12 @@ class PageExtrasTest : public WindowTest {
     QCOMPARE(QFile::exists(path("css/pascal.css")), yes);
     if (yes) QCOMPARE(read("css/pascal.css"), storedStyleSheet(store()));
     // Once: the next save asks nothing, whatever the answer was.
-    QCOMPARE(answering(answer, save).size(), 0);
+    QCOMPARE(allAnswered(answer, save).size(), 0);
     // A page elsewhere links another file, which is asked about.
     fs::create_directories(path("other").toStdString());
     dialogs().save.answers.push_back(DialogAnswer{path("other/unit1.html"), 1});
-    QCOMPARE(answering(QMessageBox::No,
-                       [this] { press(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier); })
+    QCOMPARE(allAnswered(QMessageBox::No,
+                         [this] { press(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier); })
                  .size(),
              1);
   }
@@ -184,7 +169,7 @@ class PageExtrasTest : public WindowTest {
     open(file("unit1.pas", "x := 1;"));
     dialogs().save.answers.push_back(DialogAnswer{path("unit1.html"), 1});
     const QList<SeenBox> seen =
-        answering(QMessageBox::Ok, [this] { press(Qt::Key_S, Qt::ControlModifier); });
+        allAnswered(QMessageBox::Ok, [this] { press(Qt::Key_S, Qt::ControlModifier); });
     QCOMPARE(seen.size(), warned ? 1 : 0);
     if (warned) {
       QCOMPARE(seen[0].title, QString("Warning"));
@@ -242,9 +227,8 @@ class PageExtrasTest : public WindowTest {
     }
     // Another window over the same store starts with the stored choice.
     trigger("LineNumbers1");
-    AppContext context{store(), {}, {}, dialogs().factory(), [](const QString&) {}};
-    const MainWindow second(context);
-    QVERIFY(second.findChild<QAction*>("LineNumbers1")->isChecked());
+    remakeWindow();
+    QVERIFY(window().findChild<QAction*>("LineNumbers1")->isChecked());
   }
 };
 

@@ -1,8 +1,6 @@
 #include "app/settings_dialog.h"
-#include "app/app_context.h"
 #include "engine/converter.h"
 #include "gui/activation_keeper.h"
-#include "message_box_answer.h"
 #include "settings/get_tags.h"
 #include "settings/key_tree_store.h"
 #include "settings/memory_store.h"
@@ -10,7 +8,7 @@
 #include "settings/reg_file_store.h"
 #include "settings/settings_io.h"
 #include "settings/settings_keys.h"
-#include "test_files.h"
+#include "window_test.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -24,7 +22,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
@@ -33,28 +30,18 @@
 
 namespace {
 
-/// A file dialog that returns the test's answer: a file name, or nothing for
-/// a cancelled dialog.
-class ScriptedFileDialog : public FileDialog {
- public:
-  explicit ScriptedFileDialog(const std::optional<QString>& answer) : answer_(answer) {}
-  bool execute() override { return answer_.has_value(); }
-  QString fileName() const override { return answer_.value_or(QString()); }
-  int filterIndex() const override { return 1; }
-  void setFileName(const QString&) override {}
-
- private:
-  const std::optional<QString>& answer_;
-};
-
-/// A store whose file cannot be replaced.
-class UnwritableStore : public RegFileStore {
+/// The settings file of a test function, which can be made to refuse
+/// every write.
+class SettingsFile : public RegFileStore {
  public:
   using RegFileStore::RegFileStore;
+  bool refusesWrites = false;
 
  protected:
-  void saveTree(const RegKeyTree&) override {
-    throw std::runtime_error("Failed to set data for '" + path() + "': Read-only file system");
+  void saveTree(const RegKeyTree& tree) override {
+    if (refusesWrites)
+      throw std::runtime_error("Failed to set data for '" + path() + "': Read-only file system");
+    RegFileStore::saveTree(tree);
   }
 };
 
@@ -75,6 +62,12 @@ HeldSettings classicHeld() {
 
 std::string textData(const char* text) { return std::string(text) + '\0'; }
 
+/// The access letter a caption marks with "&", upper case; none when it marks none.
+QChar accessLetter(const QString& caption) {
+  const qsizetype at = caption.indexOf('&');
+  return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toUpper() : QChar();
+}
+
 /// The HTML shown as plain text, as a tooltip shows it.
 QString shownToolTip(const QWidget* widget) {
   QTextDocument shown;
@@ -84,14 +77,10 @@ QString shownToolTip(const QWidget* widget) {
 
 }  // namespace
 
-class SettingsDialogTest : public QObject {
+class SettingsDialogTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
-  void init();
-  void cleanup();
-
   void windowHasItsCaptionSizeAndControls();
   void hintsShowAsWritten();
   void firstOpeningShowsTheClassicScheme();
@@ -107,9 +96,10 @@ class SettingsDialogTest : public QObject {
   void modeSwitchesKeepAnUncommittedColour();
   void clickOnMainWindowNeitherChecksNorKeepsTheActivation();
   void tabSizeStepsWithinItsLimits();
-  void tabOrderSkipsDisabledControls_data();
-  void tabOrderSkipsDisabledControls();
-  void enterAndEscapeElsewhereDoNothing();
+  void enterElsewhereDoesNothing();
+  void everyLabelledControlHasAnAccessLetterOfItsOwn_data();
+  void everyLabelledControlHasAnAccessLetterOfItsOwn();
+  void okShowsItsFocusRingAtOpening();
   void findPutsTheChosenSheetInTheBox();
   void storeWithOnlyStyleKeyChoosesNoMode();
   void missingTabSizeStopsTheLoad();
@@ -120,9 +110,21 @@ class SettingsDialogTest : public QObject {
   void dialogUsesTheWindowFontAndCaptionsFit();
 
  private:
+  std::unique_ptr<SettingsStore> makeStore(const TempFolder& folder) const override {
+    return std::make_unique<SettingsFile>(folder.file("Tessaline.reg"));
+  }
+  void cleanupTest() override;
+  SettingsFile& settingsFile() const { return storeAs<SettingsFile>(); }
+  const std::string& storePath() const { return settingsFile().path(); }
+  /// Opens a settings dialog over the test function's store, its conversion
+  /// standing in for the main window's.
   void openDialog();
   template <typename Control>
-  Control* control(const char* name) const;
+  Control* control(const char* name) const {
+    return WindowTest::control<Control>(dialog_, name);
+  }
+  /// The options of the style-sheet dialog, in the order they were made.
+  QList<FileDialogOptions> styleSheetDialogsMade() const;
   void saveStore(const HeldSettings& held, FormattingMode mode, int tabSize = 2);
   void typeInto(const char* boxName, const QString& text);
   void clickRow(int row);
@@ -137,13 +139,6 @@ class SettingsDialogTest : public QObject {
     return found == values.end() ? std::string() : found->second;
   }
 
-  QTemporaryDir folders_;
-  std::string storePath_;
-  std::unique_ptr<RegFileStore> store_;
-  std::unique_ptr<AppContext> context_;
-  std::unique_ptr<ActivationKeeper> keeper_;
-  std::optional<QString> findAnswer_;
-  QList<FileDialogOptions> madeDialogs_;
   std::vector<std::string> html_;
   int conversions_ = 0;
   bool busyWhileConverting_ = false;
@@ -151,62 +146,39 @@ class SettingsDialogTest : public QObject {
   QPointer<SettingsDialog> dialog_;
 };
 
-void SettingsDialogTest::initTestCase() {
-  QVERIFY(folders_.isValid());
-  for (const char* variable : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
-    const QString folder = folders_.filePath(QString::fromLatin1(variable));
-    QVERIFY(QDir().mkpath(folder));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv(variable, folder.toUtf8());
-  }
-  storePath_ = defaultSettingsFilePath();
-}
-
-void SettingsDialogTest::init() {
-  std::remove(storePath_.c_str());
-  store_ = std::make_unique<RegFileStore>(storePath_);
-  keeper_ = std::make_unique<ActivationKeeper>();
-  messages_ = std::make_unique<MessageAnswerer>();
-  findAnswer_.reset();
-  madeDialogs_.clear();
-  html_.clear();
-  conversions_ = 0;
-  busyWhileConverting_ = false;
-}
-
-void SettingsDialogTest::cleanup() {
+void SettingsDialogTest::cleanupTest() {
   delete dialog_.data();
-  context_.reset();
+  messages_.reset();
 }
 
 void SettingsDialogTest::openDialog() {
-  context_.reset(new AppContext{*store_, {}, {}, {}, {}});
-  context_->fileDialogs = [this](QWidget*, const FileDialogOptions& options) {
-    madeDialogs_.append(options);
-    return std::make_unique<ScriptedFileDialog>(findAnswer_);
-  };
+  messages_ = std::make_unique<MessageAnswerer>();
+  html_.clear();
+  conversions_ = 0;
+  busyWhileConverting_ = false;
   const auto convertSource = [this] {
-    GetTags(context_->store, context_->tags);
-    html_ = Convert(SourceLines, context_->tags);
+    GetTags(context().store, context().tags);
+    html_ = Convert(SourceLines, context().tags);
     ++conversions_;
     const QCursor* cursor = QApplication::overrideCursor();
     busyWhileConverting_ = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
   };
-  dialog_ = new SettingsDialog(*context_, *keeper_, convertSource);
+  dialog_ = new SettingsDialog(context(), window().activationKeeper(), convertSource);
   dialog_->show();
   QVERIFY(QTest::qWaitForWindowActive(dialog_));
   QCoreApplication::processEvents();
 }
 
-template <typename Control>
-Control* SettingsDialogTest::control(const char* name) const {
-  auto* found = dialog_->findChild<Control*>(QLatin1String(name));
-  if (found == nullptr) qFatal("no control %s", name);
-  return found;
+QList<FileDialogOptions> SettingsDialogTest::styleSheetDialogsMade() const {
+  QList<FileDialogOptions> made = dialogs().open.made;
+  made.removeIf([](const FileDialogOptions& options) {
+    return options.objectName != QLatin1String("OpenDialog1");
+  });
+  return made;
 }
 
 void SettingsDialogTest::saveStore(const HeldSettings& held, FormattingMode mode, int tabSize) {
-  WriteToRegistry(*store_, held, {mode, tabSize, false});
+  WriteToRegistry(store(), held, {mode, tabSize, false});
 }
 
 void SettingsDialogTest::typeInto(const char* boxName, const QString& text) {
@@ -223,7 +195,7 @@ void SettingsDialogTest::clickRow(int row) {
                     list->visualItemRect(list->item(row)).center());
 }
 
-std::string SettingsDialogTest::storedFile() const { return readBytes(storePath_); }
+std::string SettingsDialogTest::storedFile() const { return readBytes(storePath()); }
 
 std::map<std::pair<std::string, std::string>, std::string> SettingsDialogTest::storedValues()
     const {
@@ -251,15 +223,15 @@ void SettingsDialogTest::windowHasItsCaptionSizeAndControls() {
   QVERIFY(!(dialog_->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                                       Qt::WindowContextHelpButtonHint)));
 
-  const std::pair<const char*, const char*> captions[] = {{"rbtnStyles", "Use Style Sheets"},
-                                                          {"rbtnInCode", "Use In-Code Formatting"},
-                                                          {"btnDefaults", "Use Classic Settings"},
-                                                          {"chkBold", "Bold"},
-                                                          {"chkItalic", "Italic"},
-                                                          {"chkUnderlined", "Underlined"},
-                                                          {"btnFind", "Find..."},
-                                                          {"btnOK", "OK"},
-                                                          {"btnCancel", "Cancel"}};
+  const std::pair<const char*, const char*> captions[] = {{"rbtnStyles", "Use &Style Sheets"},
+                                                          {"rbtnInCode", "Use &In-Code Formatting"},
+                                                          {"btnDefaults", "Use C&lassic Settings"},
+                                                          {"chkBold", "&Bold"},
+                                                          {"chkItalic", "It&alic"},
+                                                          {"chkUnderlined", "&Underlined"},
+                                                          {"btnFind", "&Find..."},
+                                                          {"btnOK", "&OK"},
+                                                          {"btnCancel", "Ca&ncel"}};
   for (const auto& [name, caption] : captions)
     QCOMPARE(control<QAbstractButton>(name)->text(), QString::fromLatin1(caption));
   for (const char* name : {"btnDefaults", "btnFind", "btnOK", "btnCancel"}) {
@@ -287,10 +259,10 @@ void SettingsDialogTest::windowHasItsCaptionSizeAndControls() {
   QStringList groups;
   for (const QGroupBox* group : dialog_->findChildren<QGroupBox*>()) groups << group->title();
   QCOMPARE(groups, (QStringList{" Output Settings ", " Text Attributes ", " Color ",
-                                " Style Class ", " Style Sheet (Optional) "}));
+                                " Style &Class ", " Style Sh&eet (Optional) "}));
   QStringList labels;
   for (const QLabel* label : dialog_->findChildren<QLabel*>()) labels << label->text();
-  QCOMPARE(labels, (QStringList{"Tab Size:", "Hex:", "Default:"}));
+  QCOMPARE(labels, (QStringList{"&Tab Size:", "&Hex:", "&Default:"}));
 }
 
 void SettingsDialogTest::hintsShowAsWritten() {
@@ -299,7 +271,7 @@ void SettingsDialogTest::hintsShowAsWritten() {
       {"rbtnStyles",
        "Select this if you want the document to be formatted using cascading style sheets (CSS)."},
       {"rbtnInCode",
-       "Select this if you wish Vantrel to use incode formatting - <font>, <b>, <i> tags etc)."},
+       "Select this if you wish Tessaline to use incode formatting - <font>, <b>, <i> tags etc)."},
       {"edHexValue", "Enter the hexadecimal value for the text color."},
       {"edDefaultColor",
        "Enter the default color for text in your webpage. (Usually 000000 - black)."},
@@ -309,7 +281,8 @@ void SettingsDialogTest::hintsShowAsWritten() {
     QCOMPARE(shownToolTip(control<QWidget>(name)), QString::fromLatin1(hint));
   // The LF CR pairs show as line breaks.
   const QString tabSizeHint = QStringLiteral(
-      "Vantrel replaces all tab characters with spaces.\nPlease indicate the number of spaces you "
+      "Tessaline replaces all tab characters with spaces.\nPlease indicate the number of spaces "
+      "you "
       "want \nto use to represent a tab character.");
   QCOMPARE(shownToolTip(control<QWidget>("edTabSize")), tabSizeHint);
   QCOMPARE(shownToolTip(control<QWidget>("UpDown1")), tabSizeHint);
@@ -513,7 +486,7 @@ void SettingsDialogTest::classicSettingsResetEveryClass() {
   for (int position = 0; position < TokenClassCount; ++position) {
     ClassAttributes expected = ClassicSettings[position];
     expected.StyleClass = "name";
-    QCOMPARE(context_->held.Classes[position], expected);
+    QCOMPARE(context().held.Classes[position], expected);
   }
   QCOMPARE(control<QLineEdit>("edDefaultColor")->text(), QStringLiteral("FEDCBA"));
   QCOMPARE(control<QLineEdit>("edHexValue")->text(), QStringLiteral("000080"));
@@ -540,21 +513,18 @@ void SettingsDialogTest::modeSwitchesKeepAnUncommittedColour() {
   typeInto("edHexValue", QStringLiteral("778899"));
   QTest::mouseClick(control<QWidget>("rbtnInCode"), Qt::LeftButton);
   QCOMPARE(control<QLineEdit>("edHexValue")->text(), QStringLiteral("778899"));
-  QCOMPARE(context_->held.Classes[0].Color, "445566");
+  QCOMPARE(context().held.Classes[0].Color, "445566");
   QVERIFY(messages_->shown.isEmpty());
 }
 
 void SettingsDialogTest::clickOnMainWindowNeitherChecksNorKeepsTheActivation() {
-  QWidget mainWindow;
-  mainWindow.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
   openDialog();
   typeInto("edHexValue", QStringLiteral("12"));
   QList<QWindow*> activated;
   connect(qApp, &QGuiApplication::focusWindowChanged, dialog_,
           [&activated](QWindow* window) { activated.append(window); });
-  mainWindow.activateWindow();
-  QTRY_VERIFY(activated.contains(mainWindow.windowHandle()));
+  window().activateWindow();
+  QTRY_VERIFY(activated.contains(window().windowHandle()));
   QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog_.data()));
   QCOMPARE(QApplication::focusWidget(), control<QWidget>("edHexValue"));
   QCOMPARE(control<QLineEdit>("edHexValue")->text(), QStringLiteral("12"));
@@ -593,38 +563,8 @@ void SettingsDialogTest::tabSizeStepsWithinItsLimits() {
   QCOMPARE(storedValue("", "TabSize"), dwordData(98));
 }
 
-void SettingsDialogTest::tabOrderSkipsDisabledControls_data() {
-  QTest::addColumn<int>("mode");
-  QTest::addColumn<QStringList>("order");
-  QTest::newRow("in-code") << int(FormattingMode::InCode)
-                           << QStringList{"rbtnInCode",     "ListBox1",      "chkBold",
-                                          "chkItalic",      "chkUnderlined", "edHexValue",
-                                          "edDefaultColor", "btnDefaults",   "btnOK",
-                                          "btnCancel",      "edTabSize",     "rbtnInCode"};
-  QTest::newRow("style sheets") << int(FormattingMode::StyleSheets)
-                                << QStringList{"rbtnStyles", "ListBox1",     "edStyleClass",
-                                               "btnOK",      "edStyleSheet", "btnFind",
-                                               "btnCancel",  "edTabSize",    "rbtnStyles"};
-}
-
-void SettingsDialogTest::tabOrderSkipsDisabledControls() {
-  QFETCH(int, mode);
-  QFETCH(QStringList, order);
-  saveStore(classicHeld(), FormattingMode(mode));
+void SettingsDialogTest::enterElsewhereDoesNothing() {
   openDialog();
-  control<QWidget>(order.front().toLatin1().constData())->setFocus();
-  QStringList visited{QApplication::focusWidget()->objectName()};
-  for (qsizetype step = 1; step < order.size(); ++step) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    visited << QApplication::focusWidget()->objectName();
-  }
-  QCOMPARE(visited, order);
-  QVERIFY(messages_->shown.isEmpty());
-}
-
-void SettingsDialogTest::enterAndEscapeElsewhereDoNothing() {
-  openDialog();
-  QTest::keyClick(control<QWidget>("btnOK"), Qt::Key_Escape);
   auto* list = control<QWidget>("ListBox1");
   list->setFocus();
   QTest::keyClick(list, Qt::Key_Return);
@@ -634,7 +574,7 @@ void SettingsDialogTest::enterAndEscapeElsewhereDoNothing() {
   QVERIFY(!bold->isChecked());
   QTest::keyClick(bold, Qt::Key_Space);
   QVERIFY(bold->isChecked());
-  QVERIFY(context_->held.Classes[0].Bold);
+  QVERIFY(context().held.Classes[0].Bold);
   QVERIFY(dialog_->isVisible());
   QCOMPARE(conversions_, 0);
 
@@ -645,11 +585,64 @@ void SettingsDialogTest::enterAndEscapeElsewhereDoNothing() {
   QVERIFY(storedValues().empty());
 }
 
+void SettingsDialogTest::everyLabelledControlHasAnAccessLetterOfItsOwn_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("captionOf");  // the control itself, its label or its group
+  QTest::addColumn<QString>("letter");
+  const struct {
+    const char* name;
+    const char* captionOf;
+    const char* letter;
+  } rows[] = {{"rbtnStyles", "itself", "S"},    {"rbtnInCode", "itself", "I"},
+              {"btnDefaults", "itself", "L"},   {"edTabSize", "label", "T"},
+              {"chkBold", "itself", "B"},       {"chkItalic", "itself", "A"},
+              {"chkUnderlined", "itself", "U"}, {"edHexValue", "label", "H"},
+              {"edDefaultColor", "label", "D"}, {"edStyleClass", "group", "C"},
+              {"edStyleSheet", "group", "E"},   {"btnFind", "itself", "F"},
+              {"btnOK", "itself", "O"},         {"btnCancel", "itself", "N"}};
+  for (const auto& row : rows) QTest::newRow(row.name) << row.name << row.captionOf << row.letter;
+}
+
+void SettingsDialogTest::everyLabelledControlHasAnAccessLetterOfItsOwn() {
+  QFETCH(QString, name);
+  QFETCH(QString, captionOf);
+  QFETCH(QString, letter);
+  openDialog();
+  auto* labelled = control<QWidget>(qPrintable(name));
+  QString caption;
+  if (captionOf == "itself") caption = qobject_cast<QAbstractButton*>(labelled)->text();
+  if (captionOf == "group") caption = qobject_cast<QGroupBox*>(labelled->parentWidget())->title();
+  for (const QLabel* label : dialog_->findChildren<QLabel*>())
+    if (captionOf == "label" && label->buddy() == labelled) caption = label->text();
+  QCOMPARE(QString(accessLetter(caption)), letter);
+
+  QStringList captions;
+  for (const QAbstractButton* button : dialog_->findChildren<QAbstractButton*>())
+    captions << button->text();
+  for (const QLabel* label : dialog_->findChildren<QLabel*>()) captions << label->text();
+  for (const QGroupBox* group : dialog_->findChildren<QGroupBox*>()) captions << group->title();
+  int alike = 0;
+  for (const QString& other : std::as_const(captions))
+    if (QString(accessLetter(other)) == letter) ++alike;
+  QCOMPARE(alike, 1);
+}
+
+void SettingsDialogTest::okShowsItsFocusRingAtOpening() {
+  openDialog();
+  auto* ok = control<QPushButton>("btnOK");
+  QCOMPARE(QApplication::focusWidget(), ok);
+  const QImage focused = ok->grab().toImage();
+  control<QWidget>("btnCancel")->setFocus();
+  const QImage unfocused = ok->grab().toImage();
+  QVERIFY2(focused != unfocused, "OK looks the same with and without the focus");
+}
+
 void SettingsDialogTest::findPutsTheChosenSheetInTheBox() {
   saveStore(classicHeld(), FormattingMode::StyleSheets);
   openDialog();
-  QCOMPARE(madeDialogs_.size(), 1);
-  const FileDialogOptions& options = madeDialogs_.front();
+  const QList<FileDialogOptions> made = styleSheetDialogsMade();
+  QCOMPARE(made.size(), 1);
+  const FileDialogOptions& options = made.front();
   QCOMPARE(options.objectName, QStringLiteral("OpenDialog1"));
   QCOMPARE(options.kind, FileDialogOptions::Kind::Open);
   QCOMPARE(options.initialFilter, 1);
@@ -659,14 +652,15 @@ void SettingsDialogTest::findPutsTheChosenSheetInTheBox() {
   QCOMPARE(options.filters[1].description, QStringLiteral("All Files (*.*)"));
   QCOMPARE(options.filters[1].patterns, QStringList{"*"});
 
-  findAnswer_ = QStringLiteral("/srv/styles/s\u00e9rie.css");
+  const QString chosen = QStringLiteral("/srv/styles/s\u00e9rie.css");
+  dialogs().open.answers.push_back(DialogAnswer{chosen});
   QTest::mouseClick(control<QWidget>("btnFind"), Qt::LeftButton);
-  QCOMPARE(control<QLineEdit>("edStyleSheet")->text(), *findAnswer_);
-  findAnswer_.reset();
+  QCOMPARE(control<QLineEdit>("edStyleSheet")->text(), chosen);
+  dialogs().open.answers.push_back(std::nullopt);
   QTest::mouseClick(control<QWidget>("btnFind"), Qt::LeftButton);
   QCOMPARE(control<QLineEdit>("edStyleSheet")->text(),
            QStringLiteral("/srv/styles/s\u00e9rie.css"));
-  QCOMPARE(context_->held.StyleSheet, "/srv/styles/s\xC3\xA9rie.css");
+  QCOMPARE(context().held.StyleSheet, "/srv/styles/s\xC3\xA9rie.css");
 
   QTest::mouseClick(control<QWidget>("btnOK"), Qt::LeftButton);
   QTRY_VERIFY(dialog_.isNull());
@@ -675,7 +669,7 @@ void SettingsDialogTest::findPutsTheChosenSheetInTheBox() {
 
 void SettingsDialogTest::storeWithOnlyStyleKeyChoosesNoMode() {
   // A hand-made file: the settings key has no block of its own.
-  QFile file(QString::fromStdString(storePath_));
+  QFile file(QString::fromStdString(storePath()));
   QVERIFY(QDir().mkpath(QFileInfo(file).path()));
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.write(
@@ -688,8 +682,8 @@ void SettingsDialogTest::storeWithOnlyStyleKeyChoosesNoMode() {
   QVERIFY(messages_->shown.isEmpty());
   QVERIFY(!control<QRadioButton>("rbtnInCode")->isChecked());
   QVERIFY(!control<QRadioButton>("rbtnStyles")->isChecked());
-  QCOMPARE(context_->held.Classes[0], (ClassAttributes{false, false, false, "", "cmt"}));
-  QCOMPARE(context_->held.DefaultColor, "");
+  QCOMPARE(context().held.Classes[0], (ClassAttributes{false, false, false, "", "cmt"}));
+  QCOMPARE(context().held.DefaultColor, "");
   QCOMPARE(control<QLineEdit>("edStyleClass")->text(), QStringLiteral("cmt"));
   QCOMPARE(control<QLineEdit>("edStyleSheet")->text(), QStringLiteral("site.css"));
   QVERIFY(!control<QWidget>("edHexValue")->isEnabled());
@@ -697,16 +691,18 @@ void SettingsDialogTest::storeWithOnlyStyleKeyChoosesNoMode() {
 }
 
 void SettingsDialogTest::missingTabSizeStopsTheLoad() {
-  QVERIFY(store_->openKey(SettingsKey, true));
-  store_->writeFlag("Incode", false);
-  store_->writeText("DefaultColor", "123456");
-  store_->closeKey();
+  QVERIFY(store().openKey(SettingsKey, true));
+  store().writeFlag("Incode", false);
+  store().writeText("DefaultColor", "123456");
+  store().closeKey();
   openDialog();
   QTRY_COMPARE(messages_->shown.size(), 1);
   QCOMPARE(messages_->shown.front().title, QStringLiteral("Tessaline"));
-  QCOMPARE(messages_->shown.front().text, QStringLiteral("Failed to get data for 'TabSize'"));
+  QCOMPARE(messages_->shown.front().text,
+           QString::fromStdString("Cannot read settings file '" + storePath() +
+                                  "': Failed to get data for 'TabSize'"));
   QVERIFY(control<QRadioButton>("rbtnStyles")->isChecked());
-  QCOMPARE(context_->held.DefaultColor, "");
+  QCOMPARE(context().held.DefaultColor, "");
   QVERIFY(dialog_->isVisible());
   // The dialog stays usable: its controls suit the mode read, and the mode
   // buttons answer again.
@@ -719,19 +715,19 @@ void SettingsDialogTest::missingTabSizeStopsTheLoad() {
 }
 
 void SettingsDialogTest::writeFailureKeepsTheDialogOpen() {
-  store_ = std::make_unique<UnwritableStore>(storePath_);
+  settingsFile().refusesWrites = true;
   openDialog();
   typeInto("edHexValue", QStringLiteral("112233"));
   QTest::mouseClick(control<QWidget>("btnOK"), Qt::LeftButton);
   QTRY_COMPARE(messages_->shown.size(), 1);
   QCOMPARE(messages_->shown.front().title, QStringLiteral("Tessaline"));
   QCOMPARE(messages_->shown.front().text,
-           QString::fromStdString("Failed to set data for '" + storePath_ +
+           QString::fromStdString("Failed to set data for '" + storePath() +
                                   "': Read-only file system."));
   QVERIFY(!dialog_.isNull() && dialog_->isVisible());
   QCOMPARE(conversions_, 0);
   QCOMPARE(control<QListWidget>("ListBox1")->currentRow(), 1);
-  QCOMPARE(context_->held.Classes[0].Color, "112233");
+  QCOMPARE(context().held.Classes[0].Color, "112233");
   QVERIFY(storedValues().empty());
 }
 
@@ -754,9 +750,7 @@ void SettingsDialogTest::choosingAClassSelectsTheWholeBox() {
   held.Classes[1].StyleClass = "num";
   saveStore(held, FormattingMode(mode));
   openDialog();
-  auto* list = control<QListWidget>("ListBox1");
-  list->setFocus();
-  QTest::keyClick(list, Qt::Key_Down);
+  clickRow(1);
   auto* edit = control<QLineEdit>(box.toLatin1().constData());
   QCOMPARE(QApplication::focusWidget(), edit);
   QCOMPARE(edit->text(), shown);
@@ -793,7 +787,7 @@ void SettingsDialogTest::arrowKeysChooseTheModeAsAClickDoes() {
     QCOMPARE(styleClass->isEnabled(), step.chosen == styles);
   }
   // The switch to style sheets committed the colour, as a click does.
-  QCOMPARE(context_->held.Classes[0].Color, "445566");
+  QCOMPARE(context().held.Classes[0].Color, "445566");
   QCOMPARE(control<QLineEdit>("edHexValue")->text(), QStringLiteral("445566"));
   QVERIFY(messages_->shown.isEmpty());
 }

@@ -6,6 +6,7 @@
 
 #include "app/splash.h"
 #include "window_layout_check.h"
+#include "window_test.h"
 
 namespace {
 
@@ -28,8 +29,12 @@ class ShowClock : public QObject {
 
 }  // namespace
 
-class SplashTest : public QObject {
+class SplashTest : public WindowTest {
   Q_OBJECT
+ private:
+  /// The splash comes before the main window, which it shows.
+  bool showsMainWindowAtStart() const override { return false; }
+
  private slots:
   void isAFramelessBlackFramedWindow();
   void elementsStandAtTheirPlaces_data();
@@ -40,7 +45,7 @@ class SplashTest : public QObject {
 };
 
 void SplashTest::isAFramelessBlackFramedWindow() {
-  QWidget mainWindow;
+  MainWindow& mainWindow = window();
   SplashWindow splash(&mainWindow);
   splash.show();
   QVERIFY(QTest::qWaitForWindowExposed(&splash));
@@ -74,13 +79,13 @@ void SplashTest::elementsStandAtTheirPlaces_data() {
 
 void SplashTest::elementsStandAtTheirPlaces() {
   QFETCH(ExpectedElement, expected);
-  QWidget mainWindow;
+  MainWindow& mainWindow = window();
   SplashWindow splash(&mainWindow);
   checkElement(*splash.clientArea(), expected);
 }
 
 void SplashTest::timerIsOneShotOf1500Ms() {
-  QWidget mainWindow;
+  MainWindow& mainWindow = window();
   SplashWindow splash(&mainWindow);
   auto* timer = splash.findChild<QTimer*>(QStringLiteral("Timer1"));
   QVERIFY(timer != nullptr);
@@ -90,7 +95,7 @@ void SplashTest::timerIsOneShotOf1500Ms() {
 }
 
 void SplashTest::clicksDoNothing() {
-  QWidget mainWindow;
+  MainWindow& mainWindow = window();
   SplashWindow splash(&mainWindow);
   splash.show();
   QVERIFY(QTest::qWaitForWindowExposed(&splash));
@@ -108,7 +113,7 @@ void SplashTest::clicksDoNothing() {
 void SplashTest::showsTheMainWindowMaximizedAfter1500MsAndHides() {
   QElapsedTimer clock;
   clock.start();
-  QWidget mainWindow;
+  MainWindow& mainWindow = window();
   ShowClock watch(clock);
   mainWindow.installEventFilter(&watch);
   SplashWindow splash(&mainWindow);

@@ -1,23 +1,20 @@
 #include "app/about.h"
-#include "app/main_window.h"
 #include "app/program_start.h"
 #include "app/settings_dialog.h"
 #include "app/splash.h"
 #include "engine/converter.h"
 #include "event_loop_run.h"
 #include "gui/pane.h"
-#include "scripted_dialogs.h"
 #include "settings/get_tags.h"
-#include "settings/memory_store.h"
+#include "settings/reg_file_store.h"
 #include "settings/settings_io.h"
-#include "user_folders.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -35,22 +32,15 @@ QList<QWidget*> shownWindows(const char* name) {
 
 /// The main window with the windows it opens: the settings dialog, the About
 /// window and, at start, the splash.
-class WindowsTogetherTest : public QObject {
+class WindowsTogetherTest : public WindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir base_;
-  std::unique_ptr<MemoryStore> store_;
-  std::unique_ptr<ScriptedDialogs> dialogs_;
-  std::unique_ptr<AppContext> context_;
-  std::unique_ptr<MainWindow> window_;
-
-  Pane* pane(const char* name) const { return window_->findChild<Pane*>(name); }
-  void trigger(const char* action) { window_->findChild<QAction*>(action)->trigger(); }
-  void activateMain() {
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  /// The settings live in a file, as the program keeps them.
+  std::unique_ptr<SettingsStore> makeStore(const TempFolder& folder) const override {
+    return std::make_unique<RegFileStore>(folder.file("Tessaline.reg"));
   }
+  void trigger(const char* action) { window().findChild<QAction*>(action)->trigger(); }
   /// Opens the settings dialog with F3 and waits until it has loaded.
   SettingsDialog* openSettings() {
     QTest::keyClick(QApplication::activeWindow(), Qt::Key_F3);
@@ -70,42 +60,27 @@ class WindowsTogetherTest : public QObject {
   }
   /// The main window tries to become active; holder must end up active.
   void checkHolds(QWidget* holder) {
-    window_->activateWindow();
+    window().activateWindow();
     QTest::qWait(50);
     QTRY_COMPARE(QApplication::activeWindow(), holder);
   }
-
- private slots:
-  void initTestCase() {
-    QVERIFY(base_.isValid());
-    QVERIFY(useUserFoldersIn(base_));
-    prepareApplication();
-  }
-
-  void init() {
-    store_ = std::make_unique<MemoryStore>();
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    context_ = std::make_unique<AppContext>(
-        AppContext{*store_, {}, {}, dialogs_->factory(), [](const QString&) {}});
-    window_ = std::make_unique<MainWindow>(*context_);
-    window_->show();
-    activateMain();
-  }
-
-  void cleanup() {
-    window_.reset();
-    QTest::qWait(0);
+  /// The main window takes with it every settings dialog and About window.
+  void cleanupTest() override {
+    dropWindow();
     QVERIFY(shownWindows("TForm2").isEmpty());
     QVERIFY(shownWindows("TForm4").isEmpty());
   }
 
+ private slots:
   void f3_opens_one_settings_dialog_and_brings_it_forward() {
     SettingsDialog* dialog = openSettings();
     QVERIFY(dialog);
     QVERIFY(!dialog->isModal());
     QVERIFY(dialog->parent() == nullptr);
+    // It stands in front of the main window, also while its file dialog is open.
+    QCOMPARE(dialog->windowHandle()->transientParent(), window().windowHandle());
 
-    window_->activateWindow();
+    window().activateWindow();
     QTest::keyClick(dialog, Qt::Key_F3);
     QTRY_COMPARE(QApplication::activeWindow(), dialog);
     QCOMPARE(shownWindows("TForm2"), QList<QWidget*>{dialog});
@@ -116,7 +91,7 @@ class WindowsTogetherTest : public QObject {
     QVERIFY(first);
     first->findChild<QPushButton*>("btnCancel")->click();
     QTRY_VERIFY(first.isNull());
-    activateMain();
+    activate(&window());
     SettingsDialog* second = openSettings();
     QVERIFY(second);
     QCOMPARE(shownWindows("TForm2").size(), 1);
@@ -134,9 +109,9 @@ class WindowsTogetherTest : public QObject {
     dialog->findChild<QPushButton*>("btnOK")->click();
 
     QTRY_VERIFY(shownWindows("TForm2").isEmpty());
-    GetTags(*store_, context_->tags);
-    QVERIFY(!context_->tags.Incode);
-    const std::vector<std::string> html = Convert({"begin end;", "x := 1;"}, context_->tags);
+    GetTags(store(), context().tags);
+    QVERIFY(!context().tags.Incode);
+    const std::vector<std::string> html = Convert({"begin end;", "x := 1;"}, context().tags);
     QCOMPARE(pane("edHTML")->lines(), html);
     QVERIFY(html.front().find("<span") != std::string::npos);
     QCOMPARE(pane("edHTML")->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS), 7L);
@@ -177,13 +152,13 @@ class WindowsTogetherTest : public QObject {
 
   void closing_the_main_window_ends_the_program_with_both_open() {
     trigger("PreviewInBrowser1");
-    const QString preview = QString::fromStdString(window_->previewFileName());
+    const QString preview = QString::fromStdString(window().previewFileName());
     QVERIFY(QFile::exists(preview));
     QVERIFY(openSettings());
     QVERIFY(openAbout());
 
-    QCOMPARE(runEventLoopStartingWith([this] { window_->close(); }), 0);
-    QVERIFY(!window_->isVisible());
+    QCOMPARE(runEventLoopStartingWith([this] { window().close(); }), 0);
+    QVERIFY(!window().isVisible());
     QVERIFY(!QFile::exists(preview));
   }
 
@@ -199,6 +174,7 @@ class WindowsTogetherTest : public QObject {
     };
     QVERIFY(tabTo("ListBox1"));
     press(Qt::Key_Down);
+    QVERIFY(tabTo("edHexValue"));
     QTest::keyClicks(QApplication::focusWidget(), "1a2b3c");
     QVERIFY(tabTo("btnOK"));
     press(Qt::Key_Return);
@@ -206,16 +182,16 @@ class WindowsTogetherTest : public QObject {
 
     HeldSettings stored;
     DialogSettingsState state;
-    QVERIFY(LoadFromRegistry(*store_, stored, state));
+    QVERIFY(LoadFromRegistry(store(), stored, state));
     QCOMPARE(stored.Classes[1].Color, "1A2B3C");
     QCOMPARE(stored.Classes[0].Color, ClassicSettings[0].Color);
   }
 
   void start_shows_the_main_window_maximized_after_the_splash() {
-    window_.reset();
+    dropWindow();
     QElapsedTimer clock;
     clock.start();
-    ProgramStart start(*context_);
+    ProgramStart start(context());
     QCOMPARE(QApplication::applicationName(), QString("Tessaline"));
     QVERIFY(!QApplication::windowIcon().isNull());
     QVERIFY(start.splash().isVisible());
@@ -233,21 +209,44 @@ class WindowsTogetherTest : public QObject {
   }
 
   void start_with_a_file_opens_it_once_the_main_window_shows() {
-    window_.reset();
-    QTemporaryDir dir;
-    const QString unit = dir.filePath("unit1.pas");
-    QFile file(unit);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("begin end.");
-    file.close();
-    ProgramStart start(*context_, unit);
+    dropWindow();
+    const QString unit = file("unit1.pas", "begin end.");
+    ProgramStart start(context(), unit);
     const Pane* source = start.mainWindow().findChild<Pane*>("edSource");
     QTest::qWait(1000);
     QVERIFY(source->lines().empty());
     QTRY_VERIFY_WITH_TIMEOUT(start.mainWindow().isVisible(), 20000);
     QTRY_COMPARE(source->lines(), std::vector<std::string>{"begin end."});
-    QCOMPARE(dialogs_->open.given, QStringList{unit});
-    QCOMPARE(dialogs_->open.shown, 0);
+    QCOMPARE(dialogs().open.given, QStringList{unit});
+    QCOMPARE(dialogs().open.shown, 0);
+  }
+
+  void start_with_a_broken_settings_file_names_it_and_still_shows_the_file() {
+    dropWindow();
+    HeldSettings held;
+    DialogSettingsState state;
+    applyFirstRunDefaults(held, state);
+    WriteToRegistry(store(), held, state);
+    {
+      OpenedKey key(store(), SettingsKey, true);
+      store().writeText("TabSize", "two");
+    }
+    const QString unit = file("unit1.pas", "begin end.");
+    MessageAnswerer messages;
+    ProgramStart start(context(), unit);
+    QCOMPARE(messages.shown.size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(start.mainWindow().isVisible(), 20000);
+    const Pane* source = start.mainWindow().findChild<Pane*>("edSource");
+    QTRY_COMPARE(source->lines(), std::vector<std::string>{"begin end."});
+    QVERIFY(start.mainWindow().findChild<Pane*>("edHTML")->lines().empty());
+    // Once at start, once converting the file.
+    QCOMPARE(messages.shown.size(), 2);
+    const QString path = QString::fromStdString(static_cast<RegFileStore&>(store()).path());
+    for (const SeenBox& box : messages.shown) {
+      QCOMPARE(box.title, QString("Tessaline"));
+      QCOMPARE(box.text,
+               "Cannot read settings file '" + path + "': Invalid data type for 'TabSize'");
+    }
   }
 };
 

@@ -155,11 +155,32 @@ TEST_F(ConvertCliTest, HelpExitsWithZero) {
 }
 
 TEST_F(ConvertCliTest, BrokenSettingsFileIsAnErrorNotTheBuiltInSet) {
-  box.write("broken.reg", "not a settings file\r\n");
-  const CliRun run = box.run({"--settings", "broken.reg", "unit1.pas"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err, "");
+  const std::string key = "[HKEY_CURRENT_USER\\Software\\Korvane\\Tessaline\\Settings]\r\n";
+  // Each message names the file; a syntax error also says where and what.
+  const struct {
+    const char* what;
+    std::string file;
+    std::string errorStart;
+  } cases[] = {
+      {"not a settings file", "not a settings file\r\n",
+       "tessaline-convert: Cannot read settings file 'broken.reg', line 1: "},
+      {"a tab size stored as text",
+       "REGEDIT4\r\n\r\n" + key + "\"Incode\"=dword:00000001\r\n\"TabSize\"=\"two\"\r\n",
+       "tessaline-convert: Cannot read settings file 'broken.reg': Invalid data type for "
+       "'TabSize'\n"},
+      {"no mode", "REGEDIT4\r\n\r\n" + key,
+       "tessaline-convert: Cannot read settings file 'broken.reg': Failed to get data for "
+       "'Incode'\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    box.write("broken.reg", c.file);
+    const CliRun run = box.run({"--settings", "broken.reg", "unit1.pas"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with(c.errorStart)) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
+  }
 }
 
 /// Cases of what only POSIX systems have: devices, file modes, symbolic
@@ -437,6 +458,95 @@ TEST_F(BatchCliTest, StyleSheetPagesGetTheirMissingSheetOnce) {
   const std::string inCode = std::string(GOLDEN_DIR) + "/incode.reg";
   EXPECT_EQ(box.run({"--settings", inCode, "-d", "out", "tree"}).status, 0);
   EXPECT_FALSE(fs::exists(box.folder() / "out/pascal.css"));
+}
+
+TEST_F(PosixCliTest, SettingsFilesThatCouldHangOrMisleadAreNamedWithTheirReason) {
+  fs::create_symlink("loop-b.reg", box.folder() / "loop-a.reg");
+  fs::create_symlink("loop-a.reg", box.folder() / "loop-b.reg");
+  const std::pair<std::string, std::string> cases[] = {
+      {"pipe.reg", "Not a regular file"},
+      {"/dev/zero", "Not a regular file"},
+      {"loop-a.reg", "Too many levels of symbolic links"},
+  };
+  for (const auto& [settings, reason] : cases) {
+    const CliRun run = box.run({"--settings", settings, "unit1.pas"}, "",
+                               {.before = "mkfifo -m 600 pipe.reg 2>/dev/null"});
+    EXPECT_EQ(run.status, 1) << settings;
+    EXPECT_EQ(run.out, "") << settings;
+    EXPECT_EQ(run.err,
+              "tessaline-convert: Cannot read settings file '" + settings + "': " + reason + "\n");
+  }
+}
+
+TEST_F(PosixCliTest, SourceTooLargeForTheMemoryIsNamed) {
+  // One line of 512 MB (a sparse file of zero bytes) for a program allowed 256 MB.
+  box.write("huge.pas", "unit Huge;");
+  fs::resize_file(box.folder() / "huge.pas", 512u << 20);
+  const CliRun run = box.run({"-o", "huge.html", "huge.pas"}, "", {.before = "ulimit -v 262144"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "tessaline-convert: Cannot read file 'huge.pas': File too large for the memory "
+            "available\n");
+  EXPECT_FALSE(fs::exists(box.folder() / "huge.html"));
+}
+
+TEST_F(PosixCliTest, PageLinkedOntoAnotherSourceOfTheRunIsRefusedNamingBoth) {
+  box.write("tree/a.pas", "unit A;");
+  box.write("tree/b.pas", "unit B;");
+  fs::create_directories(box.folder() / "out");
+  fs::create_symlink("../tree/b.pas", box.folder() / "out/a.pas.html");
+  const CliRun run = box.run({"-d", "out", "-j", "1", "tree"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "Cannot write file 'out/a.pas.html': it is the source file 'tree/b.pas'\n"
+            "1 converted, 1 failed\n");
+  EXPECT_EQ(box.read("tree/b.pas"), "unit B;");
+  EXPECT_EQ(box.read("out/b.pas.html"), windowPage("unit B;", "b.pas", builtInTags()));
+}
+
+TEST_F(PosixCliTest, LineBreakInASourceNameReachesTheTitleAsACharacterReference) {
+  box.write("two\nlines.pas", unitBytes);
+  const CliRun run = box.run({"two\nlines.pas"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("  <title>two&#10;lines.pas</title>\r\n"), std::string::npos);
+  EXPECT_EQ(run.out, windowPage(unitBytes, "two\nlines.pas", builtInTags()));
+}
+
+/// Cases of what only Windows has: names that ignore letter case, device
+/// names, read-only files. POSIX systems skip them.
+class WindowsCliTest : public ConvertCliTest {
+ protected:
+  void SetUp() override {
+    if (fs::path::preferred_separator == '/') GTEST_SKIP() << "Windows files only";
+    ConvertCliTest::SetUp();
+  }
+};
+
+TEST_F(WindowsCliTest, PagesWhoseNamesDifferOnlyInLetterCaseClash) {
+  box.write("x/a.pas", "unit A;");
+  box.write("y/A.pas", "unit B;");
+  const CliRun run = box.run({"-d", "out", "-j", "1", "x/a.pas", "y/A.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "Cannot convert 'y/A.pas': its page 'out\\A.pas.html' is already made from "
+            "'x/a.pas'\n1 converted, 1 failed\n");
+  EXPECT_EQ(box.read("out/a.pas.html"), windowPage("unit A;", "a.pas", builtInTags()));
+}
+
+TEST_F(WindowsCliTest, DevicesAreWrittenInPlaceAndReadOnlyFilesRefused) {
+  box.write("sub/unit2.pas", "");
+  for (const char* device : {"NUL", "nul.html", "sub\\Nul.txt"}) {
+    const CliRun run = box.run({"-o", device, "unit1.pas"});
+    EXPECT_EQ(run.status, 0) << device << run.err;
+    EXPECT_EQ(run.err, "") << device;
+  }
+  box.write("ro.html", "old page");
+  fs::permissions(box.folder() / "ro.html", fs::perms::owner_read);
+  const CliRun run = box.run({"-o", "ro.html", "unit1.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tessaline-convert: Cannot write file 'ro.html': Permission denied\n");
+  EXPECT_EQ(box.read("ro.html"), "old page");
+  fs::permissions(box.folder() / "ro.html", fs::perms::all);
 }
 
 }  // namespace

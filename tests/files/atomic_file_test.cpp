@@ -11,24 +11,30 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sys/wait.h>
+
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <future>
+#include <optional>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-void writeAtomically(const std::string& fileName, const std::string& bytes) {
-  AtomicFile file(fileName);
+void writeAtomically(const std::string& fileName, const std::string& bytes,
+                     AtomicFile::Options options = {}) {
+  AtomicFile file(fileName, options);
   file.stream() << bytes;
   file.commit();
 }
 
 /// What writing bytes to fileName raised: the message, or "no error".
-std::string errorOfWriting(const std::string& fileName, const std::string& bytes) {
+std::string errorOfWriting(const std::string& fileName, const std::string& bytes,
+                           AtomicFile::Options options = {}) {
   try {
-    writeAtomically(fileName, bytes);
+    writeAtomically(fileName, bytes, options);
   } catch (const FileError& error) {
     return error.what();
   }
@@ -190,6 +196,152 @@ TEST_F(AtomicFileTest, FolderInTheWayIsNamedAndLeft) {
   EXPECT_EQ(errorOfWriting(file("taken.html"), "x"),
             "Cannot write file '" + file("taken.html") + "': Is a directory");
   EXPECT_TRUE(fs::is_directory(folder / "taken.html" / "inside"));
+}
+
+/// A target a write may meet, made by the tests' own user (root, where
+/// permissions are at stake) and written by the user nobody.
+struct HostileTarget {
+  const char* what;
+  /// Makes the target below folder; gives the name to write.
+  std::function<std::string(const fs::path& folder)> make;
+  AtomicFile::Options options;
+  /// Empty when the write goes through, else the reason it is refused with.
+  std::string refusal;
+  /// What the target holds afterwards; nothing for what cannot be read back.
+  std::optional<std::string> content;
+};
+
+/// The names in the folder of name.
+std::vector<std::string> namesBeside(const std::string& name) {
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(fs::path(name).parent_path()))
+    found.push_back(entry.path().filename().string());
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+/// A file of bytes with mode, in a folder of its own with folderMode.
+std::string fileInFolder(const fs::path& folder, const char* name, mode_t folderMode, mode_t mode) {
+  fs::create_directory(folder / name);
+  const std::string target = (folder / name / "page.html").string();
+  writeBytes(target, "old");
+  ::chmod(target.c_str(), mode);
+  ::chmod((folder / name).c_str(), folderMode);
+  return target;
+}
+
+TEST_F(AtomicFileTest, HostileTargetsAreWrittenOrRefusedAndLeaveNoTemporaryFile) {
+  fs::permissions(folder, fs::perms::all);
+  const HostileTarget targets[] = {
+      {"writable file in a folder its user may not write",
+       [](const fs::path& f) { return fileInFolder(f, "locked", 0555, 0666); },
+       {},
+       "",
+       "new"},
+      {"another user's writable file in a sticky folder",
+       [](const fs::path& f) { return fileInFolder(f, "sticky", 01777, 0666); },
+       {},
+       "",
+       "new"},
+      {"file its user may not write",
+       [](const fs::path& f) { return fileInFolder(f, "read-only", 0777, 0444); },
+       {},
+       "Permission denied",
+       "old"},
+      {"FIFO where pipes are refused",
+       [](const fs::path& f) {
+         const std::string fifo = (f / "pipe.html").string();
+         ::mkfifo(fifo.c_str(), 0666);
+         return fifo;
+       },
+       {.refusePipes = true},
+       "Not a regular file",
+       std::nullopt},
+      {"existing file that must be kept",
+       [](const fs::path& f) { return fileInFolder(f, "kept", 0777, 0666); },
+       {.keepExisting = true},
+       "File exists",
+       "old"},
+      {"missing file where existing ones are kept",
+       [](const fs::path& f) {
+         fs::create_directory(f / "fresh");
+         ::chmod((f / "fresh").c_str(), 0777);
+         return (f / "fresh" / "page.html").string();
+       },
+       {.keepExisting = true},
+       "",
+       "new"},
+      {"links that go round",
+       [](const fs::path& f) {
+         fs::create_symlink("loop-b.html", f / "loop-a.html");
+         fs::create_symlink("loop-a.html", f / "loop-b.html");
+         return (f / "loop-a.html").string();
+       },
+       {},
+       "Too many levels of symbolic links",
+       std::nullopt},
+  };
+  std::vector<std::string> made;
+  for (const HostileTarget& target : targets) made.push_back(target.make(folder));
+  std::vector<std::vector<std::string>> before;
+  // Afterwards the folder holds what it held and the target, no temporary file.
+  for (const std::string& name : made) {
+    before.push_back(namesBeside(name));
+    const std::string target = fs::path(name).filename().string();
+    if (std::find(before.back().begin(), before.back().end(), target) == before.back().end())
+      before.back().push_back(target);
+    std::sort(before.back().begin(), before.back().end());
+  }
+  const std::string outcome = runUnprivileged([&]() -> std::string {
+    std::string failures;
+    for (std::size_t i = 0; i < std::size(targets); ++i) {
+      const HostileTarget& target = targets[i];
+      const std::string& name = made[i];
+      const std::string expected = target.refusal.empty()
+                                       ? "no error"
+                                       : "Cannot write file '" + name + "': " + target.refusal;
+      const std::string error = errorOfWriting(name, "new", target.options);
+      if (error != expected) failures += std::string(target.what) + ": " + error + "\n";
+      if (target.content && readBytes(name) != *target.content)
+        failures += std::string(target.what) + ": content\n";
+      if (namesBeside(name) != before[i]) failures += std::string(target.what) + ": names\n";
+    }
+    return failures;
+  });
+  EXPECT_EQ(outcome, "");
+}
+
+TEST_F(AtomicFileTest, NamedTemporaryFileGoesWhenASignalEndsTheProgram) {
+  if (::geteuid() != 0) GTEST_SKIP() << "hiding /proc needs root";
+  const std::string page = file("page.html");
+  writeBytes(page, "old");
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    struct sigaction current {};
+    ::sigaction(signal, nullptr, &current);
+    if (current.sa_handler == SIG_IGN) continue;  // as under nohup: the program keeps running
+    const std::string outcome = runWithoutProc([&]() -> std::string {
+      int ready[2];
+      if (::pipe(ready) != 0) return "no pipe";
+      const pid_t writer = ::fork();
+      if (writer == 0) {
+        AtomicFile written(page);
+        written.stream() << std::string(1 << 17, 'n');
+        written.stream().flush();
+        (void)!::write(ready[1], "r", 1);
+        for (;;) ::pause();
+      }
+      char byte = 0;
+      if (::read(ready[0], &byte, 1) != 1) return "the writer did not start";
+      if (names().size() != 2) return "no temporary name beside the page";
+      ::kill(writer, signal);
+      int status = 0;
+      ::waitpid(writer, &status, 0);
+      if (!WIFSIGNALED(status) || WTERMSIG(status) != signal) return "not ended by the signal";
+      return names() == std::vector<std::string>{"page.html"} ? "" : "a temporary file was left";
+    });
+    EXPECT_EQ(outcome, "") << strsignal(signal);
+  }
+  EXPECT_EQ(readBytes(page), "old");
 }
 
 }  // namespace

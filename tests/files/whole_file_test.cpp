@@ -73,4 +73,37 @@ TEST_F(WholeFileTest, FileItsUserMayNotReadIsAPermissionError) {
   EXPECT_EQ(outcome, "");
 }
 
+/// The error readRegularFile raised, or "no error: <bytes>".
+std::string regularReadError(const std::string& path, std::uint64_t maxSize) {
+  try {
+    return "no error: " + readRegularFile(path, maxSize);
+  } catch (const FileError& error) {
+    return error.what();
+  }
+}
+
+TEST_F(WholeFileTest, ReaderThatMustNotHangRefusesWhatIsNotARegularFileAndWhatIsTooLarge) {
+  writeBytes(file("unit1.pas"), "unit U;");
+  ASSERT_EQ(::mkfifo(file("pipe.reg").c_str(), 0600), 0);
+  fs::create_directories(folder / "folder.reg");
+  fs::create_symlink("loop-b.reg", folder / "loop-a.reg");
+  fs::create_symlink("loop-a.reg", folder / "loop-b.reg");
+  fs::create_symlink("unit1.pas", folder / "link.pas");
+  const std::tuple<std::string, std::uint64_t, std::string> cases[] = {
+      {file("unit1.pas"), AnySize, "no error: unit U;"},
+      {file("unit1.pas"), 7, "no error: unit U;"},
+      {file("link.pas"), 7, "no error: unit U;"},
+      {file("unit1.pas"), 6, "Cannot read file '" + file("unit1.pas") + "': File too large"},
+      {file("pipe.reg"), AnySize,
+       "Cannot read file '" + file("pipe.reg") + "': Not a regular file"},
+      {"/dev/zero", AnySize, "Cannot read file '/dev/zero': Not a regular file"},
+      {file("folder.reg"), AnySize,
+       "Cannot read file '" + file("folder.reg") + "': Is a directory"},
+      {file("loop-a.reg"), AnySize,
+       "Cannot read file '" + file("loop-a.reg") + "': Too many levels of symbolic links"},
+  };
+  for (const auto& [path, maxSize, outcome] : cases)
+    EXPECT_EQ(regularReadError(path, maxSize), outcome) << path;
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 // Reads the fuzzer's input as a registry file and aborts where writing it out
-// again loses or changes anything, or where the settings sequences running
-// on it lose a value.
+// again loses or changes anything (comment lines included), or where the
+// settings sequences running on it lose a value.
 
 #include "settings/memory_store.h"
 #include "settings/reg_file_format.h"
@@ -67,7 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto ordered = tree.keysParentsFirst();
   require(reread.keys().size() == ordered.size(), "the number of keys changed");
   for (std::size_t i = 0; i < ordered.size(); ++i)
-    require(reread.keys()[i] == *ordered[i], "a key or value changed on the way out");
+    require(reread.keys()[i] == *ordered[i], "a key, value or comment changed on the way out");
+  require(reread.leadingComments() == tree.leadingComments() &&
+              reread.trailingComments() == tree.trailingComments(),
+          "a comment of the file changed on the way out");
   require(formatRegFile(reread) == written, "writing a written file changed it");
   checkSettingsRoundTrip(tree);
   return 0;

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <map>
 #include <memory>
 
 class ActivationKeeperTest : public QObject {
@@ -68,6 +69,35 @@ class ActivationKeeperTest : public QObject {
     second_->hide();
     activate(main_.get());
     QCOMPARE(settledActive(), first_.get());
+  }
+
+  void released_active_window_hands_the_activation_on_data() {
+    QTest::addColumn<QStringList>("kept");  // in order, each made active first
+    QTest::addColumn<QString>("released");
+    QTest::addColumn<QString>("active");  // once it has gone
+    QTest::newRow("back where it came from") << QStringList{"first"} << "first"
+                                             << "main";
+    QTest::newRow("to the window kept before it") << QStringList{"first", "second"} << "second"
+                                                  << "first";
+    QTest::newRow("one behind the active window changes nothing")
+        << QStringList{"first", "second"} << "first"
+        << "second";
+  }
+  void released_active_window_hands_the_activation_on() {
+    QFETCH(QStringList, kept);
+    QFETCH(QString, released);
+    QFETCH(QString, active);
+    const std::map<QString, QWidget*> windows = {
+        {"main", main_.get()}, {"first", first_.get()}, {"second", second_.get()}};
+    activate(main_.get());
+    for (const QString& name : kept) {
+      keeper_->keep(windows.at(name));
+      activate(windows.at(name));
+    }
+    QWidget* going = windows.at(released);
+    keeper_->release(going);
+    going->hide();
+    QCOMPARE(settledActive(), windows.at(active));
   }
 
   void closed_window_is_let_go() {

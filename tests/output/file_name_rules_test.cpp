@@ -55,4 +55,14 @@ TEST(FileNameRulesTest, HtmlTitleEscapesWhatBreaksAPage) {
   EXPECT_EQ(htmlTitle("&amp;"), "&amp;amp;");
 }
 
+TEST(FileNameRulesTest, LineBreaksInATitleBecomeCharacterReferences) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"two\nlines.pas", "two&#10;lines.pas"},
+      {"old\rmac.pas", "old&#13;mac.pas"},
+      {"\r\n<&>\n", "&#13;&#10;&lt;&amp;&gt;&#10;"},
+      {"no break.pas", "no break.pas"},
+  };
+  for (const auto& [name, title] : cases) EXPECT_EQ(htmlTitle(name), title) << name;
+}
+
 }  // namespace

@@ -1,8 +1,12 @@
 #include "settings/get_tags.h"
+#include "settings/inline_style_tags.h"
+#include "settings/reg_file_format.h"
 #include "settings/settings_io.h"
 #include "store_text.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -214,5 +218,47 @@ INSTANTIATE_TEST_SUITE_P(
                                     "\\Style]\n\"Comment\"=\"c\"\n\"Number\"=dword:1\n",
                                 "Invalid data type for 'Number'", "<span class=\"c\">", ""}),
     [](const auto& test) { return std::string(test.param.what); });
+
+/// A store that counts how often it reads its backing.
+class CountingStore : public MemoryStore {
+ public:
+  using MemoryStore::MemoryStore;
+  int loads = 0;
+
+ protected:
+  RegKeyTree loadTree() override {
+    ++loads;
+    return MemoryStore::loadTree();
+  }
+};
+
+TEST(ReadGroups, EachSequenceReadsTheStoreOnceForAllItsKeys) {
+  const std::string text = "REGEDIT4\n" + settingsBlock(true, "000000") + Settings +
+                           "\\InCode\\Comment]\n\"Color\"=\"FF0000\"\n\"Bold\"=dword:1\n"
+                           "\"Italic\"=dword:0\n\"Underlined\"=dword:0\n" +
+                           Settings + "\\Style]\n\"Comment\"=\"c\"\n";
+  const std::pair<const char*, std::function<void(SettingsStore&)>> sequences[] = {
+      {"GetTags",
+       [](SettingsStore& store) {
+         TagSet tags;
+         GetTags(store, tags);
+       }},
+      {"LoadFromRegistry",
+       [](SettingsStore& store) {
+         HeldSettings held;
+         DialogSettingsState state;
+         LoadFromRegistry(store, held, state);
+       }},
+      {"GetInlineStyleTags", [](SettingsStore& store) { GetInlineStyleTags(store); }},
+  };
+  for (const auto& [name, sequence] : sequences) {
+    CountingStore store(parseRegFile(text));
+    sequence(store);
+    EXPECT_EQ(store.loads, 1) << name;
+    // Outside a group, every open reads afresh again.
+    ASSERT_TRUE(OpenedKey(store, SettingsKey));
+    EXPECT_EQ(store.loads, 2) << name;
+  }
+}
 
 }  // namespace

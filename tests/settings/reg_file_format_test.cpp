@@ -1,4 +1,6 @@
 #include "settings/reg_file_format.h"
+#include "settings/memory_store.h"
+#include "settings/settings_io.h"
 #include "settings/utf16_text.h"
 #include "test_files.h"
 
@@ -318,6 +320,83 @@ TEST(RegFileFormat, AnyBytesComeBackFromUtf16) {
   bytes += "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\xed\xa0\x80\xed\xb0\x80\xf4\x90\x80\x80";
   for (std::size_t start = 0; start < bytes.size(); ++start)
     ASSERT_EQ(utf8FromUtf16Le(utf16LeFromUtf8(bytes.substr(start))), bytes.substr(start));
+}
+
+TEST(RegFileFormat, CommentLinesStayWhereTheyStoodThroughAWriteOfTheSettings) {
+  const std::string Other = "[HKEY_CURRENT_USER\\Software\\Other]";
+  // Files as a registry editor writes them, with comments in every place one can stand.
+  const std::string files[] = {
+      "REGEDIT4\r\n\r\n; the whole file\r\n;   second line  \r\n\r\n" + Key + "\r\n\r\n",
+      "REGEDIT4\r\n\r\n; about the key\r\n" + Key + "\r\n\"A\"=\"a\"\r\n\r\n",
+      "REGEDIT4\r\n\r\n" + Key +
+          "\r\n; first\r\n\"A\"=\"a\"\r\n; between\r\n\"B\"=\"b\"\r\n"
+          "; last\r\n\r\n",
+      "REGEDIT4\r\n\r\n" + Other + "\r\n\"K\"=\"k\"\r\n\r\n; before the next key\r\n" + Key +
+          "\r\n\r\n; at the end\r\n",
+      "REGEDIT4\r\n\r\n; only a comment\r\n\r\n",
+  };
+  for (const std::string& file : files) {
+    const RegKeyTree tree = parseRegFile(file);
+    EXPECT_EQ(formatRegFile(tree), file);
+    MemoryStore store(tree);
+    HeldSettings held;
+    DialogSettingsState state;
+    WriteToRegistry(store, held, state);
+    // Every comment line is still there, in its order, once the settings are written.
+    const std::string written = formatRegFile(store.tree());
+    std::size_t at = 0;
+    for (std::size_t line = file.find(';'); line != std::string::npos;
+         line = file.find(';', line + 1)) {
+      const std::string comment = file.substr(line, file.find("\r\n", line) - line);
+      at = written.find(comment + "\r\n", at);
+      ASSERT_NE(at, std::string::npos) << comment << " lost from\n" << written;
+    }
+    EXPECT_EQ(formatRegFile(parseRegFile(written)), written);
+  }
+}
+
+/// A version 5 export, UTF-16LE with its mark, of the UTF-16 text given as units.
+std::string version5File(const std::u16string& text) {
+  std::string bytes = "\xff\xfe";
+  for (const char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xff);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+TEST(RegFileFormat, Version5NamesAndValuesKeepTheirLoneSurrogates) {
+  const std::u16string head =
+      u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n";
+  const std::u16string names[] = {u"X\xD800Y", u"\xDC00", u"\xDFFF\xD800", u"\xD800\xD800Z",
+                                  u"end\xDBFF"};
+  for (const std::u16string& name : names) {
+    const std::string file = version5File(head + u"\"" + name + u"\"=dword:00000001\r\n\r\n");
+    const std::string written = formatRegFile(parseRegFile(file));
+    EXPECT_EQ(written, file);
+    // The value's text keeps its code units too, held as hex data where no quoted text can.
+    const std::string text = version5File(head + u"\"V\"=\"" + name + u"\"\r\n\r\n");
+    const RegKeyTree tree = parseRegFile(text);
+    EXPECT_EQ(tree.keys()[0].values()[0].data, version5File(name + u'\0').substr(2));
+    EXPECT_EQ(parseRegFile(formatRegFile(tree)), tree);
+  }
+}
+
+TEST(RegFileFormat, TextFromUtf16KeepsItsUnitsAndAnyBytesStillComeBack) {
+  const std::string units[] = {"\x00\xd8"s,
+                               "\x00\xd8\x00\xd8"s,
+                               "\xff\xdb"
+                               "A\0"s,
+                               "\x00\xdc\x00\xd8"s,
+                               "\x00\xdd"s,
+                               "x\0\x00\xd8\x41\xdc"s};
+  for (const std::string& utf16 : units)
+    EXPECT_EQ(utf16LeKeepingSurrogates(utf8FromUtf16Le(utf16)), utf16);
+  std::string bytes;
+  for (int byte = 0; byte < 256; ++byte) bytes += static_cast<char>(byte);
+  bytes += "\xed\xa0\x80\xed\xb0\x80\xed\xa0\x80\x80\xed\xaf\xbf\xed\xa0\x80\xed\xbf\xbf";
+  for (std::size_t start = 0; start < bytes.size(); ++start)
+    ASSERT_EQ(utf8FromUtf16Le(utf16LeKeepingSurrogates(bytes.substr(start))), bytes.substr(start));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -203,6 +204,55 @@ TEST_F(RegFileStoreTest, FileOfAnUnknownFormNamesTheFileTheLineAndWhatWasExpecte
             "Cannot read settings file '" + path +
                 "', line 1: the file is UTF-16 without a byte-order mark: expected UTF-16LE with a "
                 "byte-order mark, UTF-8 or 8-bit text");
+}
+
+TEST_F(RegFileStoreTest, EarlierBackupsOfUnparseableFilesAreNeverReplaced) {
+  const std::string broken = "REGEDIT4\r\n" + SettingsBlock + "\r\n\"Color\"=\"0000";
+  writeFile(broken);
+  writeBytes(path + ".bak", "first backup");
+  writeBytes(path + ".1.bak", "second backup");
+  WriteToRegistry(store, sampleSettings(), DialogSettingsState{});
+  EXPECT_EQ(readBytes(path + ".bak"), "first backup");
+  EXPECT_EQ(readBytes(path + ".1.bak"), "second backup");
+  EXPECT_EQ(readBytes(path + ".2.bak"), broken);
+  writeFile(broken + "again");
+  WriteToRegistry(store, sampleSettings(), DialogSettingsState{});
+  EXPECT_EQ(readBytes(path + ".2.bak"), broken);
+  EXPECT_EQ(readBytes(path + ".3.bak"), broken + "again");
+}
+
+TEST_F(RegFileStoreTest, SettingsFileThatIsNoRegularFileOrTooLargeIsRefusedUnread) {
+  std::filesystem::create_directories(folder.path() / "Korvane");
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  EXPECT_EQ(errorOf([&] { store.openKey(SettingsKey, false); }),
+            "Cannot read settings file '" + path + "': Not a regular file");
+  EXPECT_EQ(errorOf([&] { WriteToRegistry(store, sampleSettings(), DialogSettingsState{}); }),
+            "Failed to set data for '" + path + "': Not a regular file");
+  RegFileStore device("/dev/zero");
+  EXPECT_EQ(errorOf([&] { device.openKey(SettingsKey, false); }),
+            "Cannot read settings file '/dev/zero': Not a regular file");
+  std::filesystem::remove(path);
+  // A sparse file, one byte past the limit.
+  writeFile("REGEDIT4\r\n");
+  std::filesystem::resize_file(path, MaxSettingsFileSize + 1);
+  EXPECT_EQ(errorOf([&] { store.openKey(SettingsKey, false); }),
+            "Cannot read settings file '" + path + "': File too large");
+}
+
+TEST_F(RegFileStoreTest, ChangesByAnotherProgramAreSeenBetweenReadsAndWrites) {
+  const DialogSettingsState state{FormattingMode::InCode, 4, false};
+  WriteToRegistry(store, sampleSettings(), state);
+  // Another copy of the program rewrites the file at once, to the same size.
+  std::string text = readBytes(path);
+  text.replace(text.find("dword:00000004"), 14, "dword:00000007");
+  writeFile(text);
+  HeldSettings held;
+  DialogSettingsState loaded;
+  LoadFromRegistry(store, held, loaded);
+  EXPECT_EQ(loaded.TabSize, 7);
+  writeFile(text + "; a comment of its own\r\n");
+  WriteToRegistry(store, held, state);
+  EXPECT_NE(readBytes(path).find("; a comment of its own"), std::string::npos);
 }
 
 struct ConfigCase {

@@ -15,6 +15,9 @@ class StoreBacking {
   virtual ~StoreBacking() = default;
   /// A store over the backing's keys; each call gives one that has read nothing yet.
   virtual std::shared_ptr<SettingsStore> open() = 0;
+  /// The message of a value that cannot be read, as the store gives it: the
+  /// value's message, which a store kept in a file prefixes with its name.
+  virtual std::string readFailure(const std::string& message) const { return message; }
 };
 
 /// A kind of store that every store's tests run against: its name, and how

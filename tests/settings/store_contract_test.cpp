@@ -48,7 +48,8 @@ TEST_P(StoreContract, FailingReadsRaiseTheExactMessage) {
   const auto store = backing->open();
   ASSERT_TRUE(store->openKey(SettingsKey, false));
   for (const FailingRead& failing : FailingReads)
-    EXPECT_EQ(errorOf([&] { failing.read(*store); }), failing.message) << failing.what;
+    EXPECT_EQ(errorOf([&] { failing.read(*store); }), backing->readFailure(failing.message))
+        << failing.what;
 }
 
 TEST_P(StoreContract, ReadsValuesOfEveryAcceptedForm) {
@@ -68,8 +69,10 @@ TEST_P(StoreContract, NothingReadsOrWritesWithoutAnOpenKey) {
   const auto backing = GetParam().make("REGEDIT4\n");
   const auto store = backing->open();
   EXPECT_FALSE(store->openKey(SettingsKey, false));
-  EXPECT_EQ(errorOf([&] { store->readInteger("TabSize"); }), "Failed to get data for 'TabSize'");
-  EXPECT_EQ(errorOf([&] { store->readText("Sheet"); }), "Failed to get data for 'Sheet'");
+  EXPECT_EQ(errorOf([&] { store->readInteger("TabSize"); }),
+            backing->readFailure("Failed to get data for 'TabSize'"));
+  EXPECT_EQ(errorOf([&] { store->readText("Sheet"); }),
+            backing->readFailure("Failed to get data for 'Sheet'"));
   EXPECT_EQ(errorOf([&] { store->writeText("Sheet", "x"); }), "Failed to set data for 'Sheet'");
   EXPECT_FALSE(backing->open()->openKey(SettingsKey, false)) << "a failed open made the key";
 }
@@ -94,7 +97,8 @@ TEST_P(StoreContract, WrittenValuesReadBackInAnotherStore) {
   EXPECT_EQ(store->readInteger("Size"), -5);
   EXPECT_EQ(store->readText("Color"), "a\xE9\"\\b");
   EXPECT_EQ(store->readText("Empty"), "");
-  EXPECT_EQ(errorOf([&] { store->readFlag("Empty"); }), "Invalid data type for 'Empty'");
+  EXPECT_EQ(errorOf([&] { store->readFlag("Empty"); }),
+            backing->readFailure("Invalid data type for 'Empty'"));
   EXPECT_TRUE(store->openKey(SettingsKey, false)) << "a created key's parents exist";
 }
 
@@ -125,6 +129,9 @@ class FileBacking : public StoreBacking {
  public:
   explicit FileBacking(const std::string& text) { writeBytes(path_, text); }
   std::shared_ptr<SettingsStore> open() override { return std::make_shared<RegFileStore>(path_); }
+  std::string readFailure(const std::string& message) const override {
+    return "Cannot read settings file '" + path_ + "': " + message;
+  }
 
  private:
   TempFolder folder_;

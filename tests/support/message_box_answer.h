@@ -17,12 +17,8 @@ struct SeenBox {
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
-/// Answers the next message box that comes up with button and records it in
-/// seen, which must outlive the box.
-void answerNextBox(QMessageBox::StandardButton button, SeenBox& seen);
-
-/// Answers every message box with button while it lives (a box without that
-/// button with its default one), keeping what each said.
+/// Answers every message box that comes up while it lives with button (a
+/// box without that button with its default one), keeping what each said.
 class MessageAnswerer : public QObject {
  public:
   explicit MessageAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok);

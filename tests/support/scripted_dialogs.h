@@ -19,9 +19,12 @@ struct DialogScript {
   int shown = 0;
   /// The names set from outside the dialog, in order.
   QStringList given;
+  /// The names proposed for a dialog that has confirmed none yet, in order.
+  QStringList proposed;
 };
 
-/// File dialogs that answer from scripts instead of asking a user.
+/// File dialogs that answer from scripts instead of asking a user: every
+/// window test's file dialogs.
 struct ScriptedDialogs {
   DialogScript open;
   DialogScript save;

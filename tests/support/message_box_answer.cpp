@@ -28,16 +28,6 @@ SeenBox answer(QMessageBox& box, QMessageBox::StandardButton button) {
 
 }  // namespace
 
-void answerNextBox(QMessageBox::StandardButton button, SeenBox& seen) {
-  QTimer::singleShot(10, [button, &seen] {
-    if (QMessageBox* box = openBox()) {
-      seen = answer(*box, button);
-    } else {
-      answerNextBox(button, seen);
-    }
-  });
-}
-
 MessageAnswerer::MessageAnswerer(QMessageBox::StandardButton button) {
   connect(&poll_, &QTimer::timeout, this, [this, button] {
     if (QMessageBox* box = openBox()) shown.append(answer(*box, button));

@@ -1,12 +1,15 @@
-#include "app/preview_location.h"
+#include "files/preview_place.h"
 
 #include "files/file_error.h"
+#include "files/user_folders.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
+#include <string_view>
 
 namespace {
 
@@ -22,12 +25,20 @@ std::string environment(const char* name) {
   return value ? value : "";
 }
 
+std::string cacheFolder() {
+  std::string cache = xdgFolder("XDG_CACHE_HOME");
+  if (!cache.empty()) return cache;
+  const std::string home = homeFolder();
+  return home.empty() || home == "/" ? "" : home + "/.cache";
+}
+
 }  // namespace
 
 std::string choosePreviewFolder(const PreviewFolders& folders) {
   if (folders.programFolderIsOwn) return withSlash(folders.programFolder);
   const std::string& base =
       folders.runtimeFolder.empty() ? folders.cacheFolder : folders.runtimeFolder;
+  if (base.empty()) return "";
   return withSlash(base) + PrivateFolderName + '/';
 }
 
@@ -38,18 +49,26 @@ bool isOwnFolder(const std::string& folder) {
          !(info.st_mode & (S_IWGRP | S_IWOTH));
 }
 
+bool isSystemFolder(const std::string& folder) {
+  for (const std::string_view top : {"/usr", "/opt", "/bin", "/sbin", "/lib", "/etc"}) {
+    if (folder.starts_with(top) && (folder.size() == top.size() || folder[top.size()] == '/'))
+      return true;
+  }
+  return false;
+}
+
 PreviewFolders findPreviewFolders(const std::string& programFolder) {
   PreviewFolders folders;
   folders.programFolder = programFolder;
-  folders.programFolderIsOwn = isOwnFolder(programFolder);
+  folders.programFolderIsOwn = !isSystemFolder(programFolder) && isOwnFolder(programFolder);
   folders.runtimeFolder = environment("XDG_RUNTIME_DIR");
-  folders.cacheFolder = environment("XDG_CACHE_HOME");
-  if (folders.cacheFolder.empty()) folders.cacheFolder = environment("HOME") + "/.cache";
+  folders.cacheFolder = cacheFolder();
   return folders;
 }
 
 std::string previewFileNameFor(const std::string& programFolder) {
-  return choosePreviewFolder(findPreviewFolders(programFolder)) + PreviewPageName;
+  const std::string folder = choosePreviewFolder(findPreviewFolders(programFolder));
+  return folder.empty() ? "" : folder + PreviewPageName;
 }
 
 bool isPrivateFolder(const std::string& folder) {
@@ -59,6 +78,10 @@ bool isPrivateFolder(const std::string& folder) {
 }
 
 void preparePreviewFolder(const std::string& previewFileName, const std::string& programFolder) {
+  if (previewFileName.empty())
+    throw FileError("write", PreviewPageName, ENOENT,
+                    "no folder can hold it: the program's folder is not the user's own, and "
+                    "neither XDG_RUNTIME_DIR, XDG_CACHE_HOME nor a home folder is set");
   // Without its last slash, so that lstat sees a link as a link.
   const std::string folder = previewFileName.substr(0, previewFileName.find_last_of('/'));
   if (withSlash(folder) == withSlash(programFolder)) return;
@@ -67,6 +90,16 @@ void preparePreviewFolder(const std::string& previewFileName, const std::string&
   if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
     throw FileError("write", previewFileName, errno);
   if (!isPrivateFolder(folder))
-    throw std::runtime_error("Cannot write file '" + previewFileName + "': its folder '" + folder +
-                             "' must be a real folder of this user that no one else may use");
+    throw FileError(
+        "write", previewFileName, EACCES,
+        "its folder '" + folder + "' must be a real folder of this user that no one else may use");
+}
+
+void PreviewPageRecord::noteWritten(const std::string& fileName) {
+  fileName_ = fileName;
+  written_ = fileVersionOf(fileName);
+}
+
+void PreviewPageRecord::removeIfOwn() const {
+  if (written_ && fileVersionOf(fileName_) == written_) std::remove(fileName_.c_str());
 }

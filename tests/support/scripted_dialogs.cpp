@@ -23,6 +23,7 @@ class ScriptedDialog : public FileDialog {
     script_.given << fileName;
     confirmed_.fileName = fileName;
   }
+  void proposeFileName(const QString& fileName) override { script_.proposed << fileName; }
 
  private:
   DialogScript& script_;

@@ -1,0 +1,41 @@
+# Writes the help page: the parts of README.md between "<!-- help begin -->"
+# and "<!-- help end -->" lines, rendered by cmark-gfm (GitHub's Markdown, as
+# the README shows on the web) and put into the page template.
+#   cmake -DREADME=... -DTEMPLATE=... -DCMARK=... -DPAGE=... -P render_help_page.cmake
+cmake_minimum_required(VERSION 3.25)
+file(READ "${README}" readme)
+set(begin_marker "<!-- help begin -->")
+set(end_marker "<!-- help end -->")
+set(markdown "")
+while(TRUE)
+  string(FIND "${readme}" "${begin_marker}" begin)
+  if(begin EQUAL -1)
+    break()
+  endif()
+  string(LENGTH "${begin_marker}" marker_length)
+  math(EXPR begin "${begin} + ${marker_length}")
+  string(SUBSTRING "${readme}" ${begin} -1 readme)
+  string(FIND "${readme}" "${end_marker}" end)
+  if(end EQUAL -1)
+    message(FATAL_ERROR "${README}: \"${begin_marker}\" without \"${end_marker}\"")
+  endif()
+  string(SUBSTRING "${readme}" 0 ${end} part)
+  string(APPEND markdown "${part}\n")
+  string(SUBSTRING "${readme}" ${end} -1 readme)
+endwhile()
+if(markdown STREQUAL "")
+  message(FATAL_ERROR "${README} marks no part for the help page")
+endif()
+
+set(part_file "${PAGE}.md")
+file(WRITE "${part_file}" "${markdown}")
+execute_process(COMMAND "${CMARK}" --extension table --extension autolink --to html "${part_file}"
+  OUTPUT_VARIABLE body RESULT_VARIABLE result)
+file(REMOVE "${part_file}")
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmark-gfm failed on the help part of ${README}: ${result}")
+endif()
+
+file(READ "${TEMPLATE}" page)
+string(REPLACE "@BODY@" "${body}" page "${page}")
+file(WRITE "${PAGE}" "${page}")

@@ -1,0 +1,14 @@
+#include "gui/question_box.h"
+
+#include "gui/fixed_texts.h"
+
+#include <QMessageBox>
+
+bool askYesNo(QWidget* owner, const QString& objectName, const QString& text) {
+  QMessageBox box(QMessageBox::Question, kProgramName, text, QMessageBox::Yes | QMessageBox::No,
+                  owner);
+  box.setObjectName(objectName);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+/// Asks a question in the program's question box: question icon, caption
+/// "Tessaline", Yes and No with No the default, plain text. The box carries
+/// objectName, so tests can answer it. True for Yes.
+bool askYesNo(QWidget* owner, const QString& objectName, const QString& text);

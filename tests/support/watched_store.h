@@ -1,0 +1,16 @@
+#pragma once
+
+#include "settings/memory_store.h"
+
+#include <QList>
+
+/// The window tests' store: in memory, and noting the mouse cursor the
+/// program shows each time a key is opened, so a test can tell whether the
+/// settings were read under the busy cursor.
+class WatchedStore : public MemoryStore {
+ public:
+  /// The cursor's shape at each openKey, in order; the arrow when none was set.
+  QList<Qt::CursorShape> cursorsWhileRead;
+
+  bool openKey(const std::string& path, bool create) override;
+};
