@@ -11,6 +11,7 @@
 #include <QMimeData>
 
 QMimeData* formattedCopy(SettingsStore& store, const Pane& source) {
+  const SettingsReadGroup reads(store);
   const std::vector<std::string> lines = source.lines();
   Theme theme;
   readTheme(store, theme, ThemeKeys::InCode);

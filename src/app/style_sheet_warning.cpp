@@ -13,6 +13,7 @@ bool needsStyleSheetWarning(const TagSet& tags) {
 bool needsSaveWarning(SettingsStore& store, const TagSet& tags) {
   if (tags.Incode) return false;
   if (needsStyleSheetWarning(tags)) return true;
+  const SettingsReadGroup reads(store);
   Theme theme;
   readTheme(store, theme, ThemeKeys::OfMode);
   if (theme.Incode) return false;

@@ -94,6 +94,7 @@ std::string styleSheetText(const Theme& theme) {
 }
 
 std::string storedStyleSheet(SettingsStore& store) {
+  const SettingsReadGroup reads(store);
   Theme theme;
   readTheme(store, theme, ThemeKeys::All);
   return styleSheetText(theme);

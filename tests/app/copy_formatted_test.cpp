@@ -3,6 +3,7 @@
 #include "settings/rtf_text.h"
 #include "settings/settings_io.h"
 #include "settings/theme_store.h"
+#include "watched_store.h"
 #include "window_test.h"
 
 #include <QAction>
@@ -133,7 +134,11 @@ class CopyFormattedTest : public WindowTest {
     QFETCH(QByteArray, source);
     storeGreenComments();
     open(file("a.pas", source.toStdString()));
+    auto& watched = storeAs<WatchedStore>();
+    watched.loads = 0;
     copyFormatted();
+    // The HTML and the RTF from one read of the settings.
+    QCOMPARE(watched.loads, 1);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     QVERIFY(data->hasFormat(RtfMimeType));
     Theme theme;
