@@ -3,11 +3,11 @@
 #include "files/utf8_path.h"
 #include "gui/display_text.h"
 #include "gui/fixed_texts.h"
+#include "gui/question_box.h"
 #include "output/style_sheet_file.h"
 #include "settings/style_sheet_text.h"
 #include "settings/theme_store.h"
 
-#include <QMessageBox>
 #include <filesystem>
 
 namespace {
@@ -43,7 +43,10 @@ StyleSheetSaver::StyleSheetSaver(QWidget* owner, const FileDialogFactory& dialog
 
 void StyleSheetSaver::saveAs(SettingsStore& store, const std::string& lastPage) {
   Theme theme;
-  readTheme(store, theme, ThemeKeys::All);
+  {
+    const SettingsReadGroup reads(store);
+    readTheme(store, theme, ThemeKeys::All);
+  }
   const std::string proposed = proposedStyleSheetFile(theme.StyleSheet, lastPage);
   if (!proposed.empty()) dialog_->setFileName(displayFileName(proposed));
   if (dialog_->execute())
@@ -64,12 +67,8 @@ void StyleSheetSaver::offerBeside(SettingsStore& store, const TagSet& tags,
 
 bool StyleSheetSaver::askToWrite(const std::string& styleSheet,
                                  const std::string& sheetPath) const {
-  QMessageBox box(
-      QMessageBox::Question, kProgramName,
+  return askYesNo(
+      owner_, QStringLiteral("StyleSheetQuestion"),
       QString(kWriteStyleSheetQuestion).arg(displayText(styleSheet), displayFileName(sheetPath)),
-      QMessageBox::Yes | QMessageBox::No, owner_);
-  box.setObjectName(QStringLiteral("StyleSheetQuestion"));
-  box.setTextFormat(Qt::PlainText);
-  box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+      DefaultAnswer::Yes);
 }

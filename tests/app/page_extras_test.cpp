@@ -130,6 +130,7 @@ class PageExtrasTest : public WindowTest {
              "exist.\nDo you want to write it to " +
                  path("css/pascal.css") + "?");
     QCOMPARE(asked[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(asked[0].defaultButton, QMessageBox::Yes);
     QCOMPARE(read("unit1.html"), expectedPage("unit1.html", false));
     const bool yes = answer == QMessageBox::Yes;
     QCOMPARE(QFile::exists(path("css/pascal.css")), yes);
