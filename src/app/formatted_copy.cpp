@@ -4,13 +4,18 @@
 #include "gui/pane.h"
 #include "gui/pane_text.h"
 #include "output/html_fragment.h"
-#include "settings/inline_style_tags.h"
+#include "settings/rtf_text.h"
+#include "settings/theme_store.h"
+#include "settings/theme_tags.h"
 
 #include <QMimeData>
 
 QMimeData* formattedCopy(SettingsStore& store, const Pane& source) {
+  const SettingsReadGroup reads(store);
   const std::vector<std::string> lines = source.lines();
-  const std::string html = htmlFragment(lines, GetInlineStyleTags(store));
+  Theme theme;
+  readTheme(store, theme, ThemeKeys::InCode);
+  const std::string html = htmlFragment(lines, inlineStyleTagSet(theme));
   std::string plain = joinPaneLines(lines);
   if (!plain.empty()) plain.pop_back();
   // The engine passes every byte it does not test, so the whole fragment is
@@ -18,5 +23,7 @@ QMimeData* formattedCopy(SettingsStore& store, const Pane& source) {
   auto* data = new QMimeData;
   data->setHtml(decodeText(html, source.codePage()));
   data->setText(decodeText(plain, source.codePage()));
+  data->setData(QString::fromLatin1(RtfMimeType),
+                QByteArray::fromStdString(rtfText(lines, theme, source.codePage())));
   return data;
 }

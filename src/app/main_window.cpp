@@ -93,7 +93,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
       context_(context),
       keeper_(new ActivationKeeper(this)),
       openDialog_(context.fileDialogs(this, openDialogOptions())),
-      saver_(this, context.fileDialogs) {
+      saver_(this, context.fileDialogs),
+      styleSheets_(this, context.fileDialogs) {
   setObjectName(QStringLiteral("TForm1"));
   setFont(windowFont());
   setGeometry(229, 161, 696, 539);
@@ -139,11 +140,15 @@ void MainWindow::createMenus() {
       {"&File", "&Save Output", QKeySequence(Qt::CTRL | Qt::Key_S), "Save1", &MainWindow::save},
       {"&File", "Save Output &As...", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "SaveAs1",
        &MainWindow::saveAs},
+      {"&File", "Save St&yle Sheet...", QKeySequence(), "SaveStyleSheet1",
+       &MainWindow::saveStyleSheet},
       {"&File", "&Exit", QKeySequence(), "Exit1", &MainWindow::exitProgram, true},
       {"&Options", "&Settings...", QKeySequence(Qt::Key_F3), "Settings1",
        &MainWindow::openSettings},
-      {"&Options", "&Highlight Source", QKeySequence(), "HighlightSource1", nullptr, false,
+      {"&Options", "&Highlight Source", QKeySequence(), "HighlightSource1", nullptr, true,
        &ViewOptions::HighlightSource},
+      {"&Options", "&Line Numbers", QKeySequence(), "LineNumbers1", nullptr, false,
+       &ViewOptions::LineNumbers},
       {"&Output", "&Preview in Browser", QKeySequence(Qt::Key_F10), "PreviewInBrowser1",
        &MainWindow::preview},
       {"&Output", "&Copy Output to Clipboard", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
@@ -229,6 +234,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   previewPage_.removeIfOwn();
+  previewSheet_.remove();
   event->accept();
   // The program ends with its main window, whatever else is open.
   QApplication::quit();
@@ -321,10 +327,14 @@ void MainWindow::saveAs() {
 }
 
 void MainWindow::writePageAndName() {
-  saver_.writePage(context_.tags, edHTML_->lines());
+  if (needsSaveWarning(context_.store, context_.tags)) showStyleSheetWarning(this);
+  saver_.writePage(context_.tags, edHTML_->lines(), viewOptions_->options().LineNumbers);
   showCaption();
   status_->say(savedMessage(displayFileName(saver_.outputFileName())));
+  styleSheets_.offerBeside(context_.store, context_.tags, saver_.outputFileName());
 }
+
+void MainWindow::saveStyleSheet() { styleSheets_.saveAs(context_.store, saver_.outputFileName()); }
 
 void MainWindow::exitProgram() { close(); }
 
@@ -354,8 +364,12 @@ void MainWindow::showOwnWindow(QWidget* window) {
 void MainWindow::preview() {
   if (needsStyleSheetWarning(context_.tags)) showStyleSheetWarning(this);
   preparePreviewFolder(previewFileName_, fileNameBytes(QApplication::applicationDirPath()));
-  SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines());
+  SaveOutput(previewFileName_, PreviewTitle, context_.tags, edHTML_->lines(),
+             viewOptions_->options().LineNumbers);
   previewPage_.noteWritten(previewFileName_);
+  // A sheet that cannot be written is reported, and the page still opens.
+  runCommand(
+      this, [this] { previewSheet_.writeBeside(previewFileName_, context_.tags, context_.store); });
   context_.openUrl(QUrl::fromLocalFile(displayFileName(previewFileName_)).toString());
 }
 

@@ -3,8 +3,11 @@
 #include "app/app_context.h"
 #include "app/layout.h"
 #include "app/page_saver.h"
+#include "app/preview_style_sheet.h"
+#include "app/style_sheet_saver.h"
 #include "files/preview_place.h"
 #include "gui/code_page.h"
+#include "settings/view_options.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -70,6 +73,9 @@ class MainWindow : public QMainWindow {
   void open();
   void save();
   void saveAs();
+  /// File > Save Style Sheet...: the settings' style sheet, where the user
+  /// picks.
+  void saveStyleSheet();
   void exitProgram();
   /// Options > Settings: a new settings dialog, shown without blocking; one
   /// that is still open is brought to the front instead.
@@ -77,7 +83,7 @@ class MainWindow : public QMainWindow {
   void preview();
   void copyToClipboard();
   /// Output > Copy Formatted: the source converted with inline styles, as
-  /// HTML and as plain text, on the clipboard.
+  /// HTML, as RTF and as plain text, on the clipboard.
   void copyFormatted();
   void refresh();
   void showHelp();
@@ -91,6 +97,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void createControls();
+  /// The view options as stored; the defaults when the store cannot say.
   void createMenus();
   /// The status bar, and what the panes show as the user types.
   void createStatusBar();
@@ -130,7 +137,9 @@ class MainWindow : public QMainWindow {
   ViewOptionItems* viewOptions_ = nullptr;
   std::unique_ptr<FileDialog> openDialog_;
   PageSaver saver_;
+  StyleSheetSaver styleSheets_;
   std::string previewFileName_;
+  PreviewStyleSheet previewSheet_;
   /// The preview page this window wrote: only that one goes at exit, so
   /// closing one copy of the program leaves another's preview.
   PreviewPageRecord previewPage_;

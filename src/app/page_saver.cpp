@@ -50,6 +50,7 @@ void PageSaver::proposeNameFor(const std::string& sourceFileName) {
   dialog_->proposeFileName(displayFileName(sourceFileName + ".html"));
 }
 
-void PageSaver::writePage(const TagSet& tags, const std::vector<std::string>& lines) const {
-  SaveOutput(outputFileName_, htmlTitle(fileNamePart(confirmedName_)), tags, lines);
+void PageSaver::writePage(const TagSet& tags, const std::vector<std::string>& lines,
+                          bool lineNumbers) const {
+  SaveOutput(outputFileName_, htmlTitle(fileNamePart(confirmedName_)), tags, lines, lineNumbers);
 }

@@ -19,8 +19,9 @@ class PageSaver {
   /// replaced. False, and nothing changed, on cancel or "No".
   bool chooseName();
   /// Writes the page of lines to OutputFileName, titled with the name last
-  /// confirmed in the dialog. Raises the page writer's errors.
-  void writePage(const TagSet& tags, const std::vector<std::string>& lines) const;
+  /// confirmed in the dialog, its lines numbered with lineNumbers. Raises the
+  /// page writer's errors.
+  void writePage(const TagSet& tags, const std::vector<std::string>& lines, bool lineNumbers) const;
 
   /// Where Save Output writes; empty until a name is chosen.
   const std::string& outputFileName() const { return outputFileName_; }

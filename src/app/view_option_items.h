@@ -24,6 +24,8 @@ class ViewOptionItems : public QObject {
   /// Reads the options the store holds and ticks the items; an error goes
   /// to the caller and leaves the defaults.
   const ViewOptions& read();
+  /// The options as last read or toggled.
+  const ViewOptions& options() const { return options_; }
 
  private:
   void toggled(QAction* item, ViewOption option);

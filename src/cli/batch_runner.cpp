@@ -77,11 +77,12 @@ void convertItem(const BatchItem& item, PageConverter& converter) {
 
 }  // namespace
 
-BatchResult runBatch(const std::vector<BatchItem>& items, const TagSet& tags, unsigned jobs) {
+BatchResult runBatch(const std::vector<BatchItem>& items, const TagSet& tags, unsigned jobs,
+                     bool lineNumbers) {
   BatchReport report(items.size());
   std::atomic<std::size_t> nextItem{0};
   auto work = [&] {
-    PageConverter converter(tags, false);
+    PageConverter converter(tags, false, lineNumbers);
     for (std::size_t i = nextItem++; i < items.size(); i = nextItem++) {
       try {
         convertItem(items[i], converter);

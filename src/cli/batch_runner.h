@@ -13,7 +13,8 @@ struct BatchResult {
 };
 
 /// Converts the items into their pages on jobs threads, creating the pages'
-/// folders. Every failure is reported on standard error with its file and
-/// reason, and the other items still go on; a progress line is kept there
-/// when it is a terminal.
-BatchResult runBatch(const std::vector<BatchItem>& items, const TagSet& tags, unsigned jobs);
+/// folders; with lineNumbers, the pages number their lines. Every failure is
+/// reported on standard error with its file and reason, and the other items
+/// still go on; a progress line is kept there when it is a terminal.
+BatchResult runBatch(const std::vector<BatchItem>& items, const TagSet& tags, unsigned jobs,
+                     bool lineNumbers = false);

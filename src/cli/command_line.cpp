@@ -54,7 +54,19 @@ std::variant<ConvertRequest, int> parseCommandLine(const std::vector<std::string
   app.add_option("-j,--jobs", request.jobs, "Conversions at a time with -d (default: the cores)")
       ->option_text("N")
       ->check(CLI::PositiveNumber);
-  outputDir->excludes(outputFile)->excludes(lines)->excludes(title);
+  app.add_option("--style-sheet", request.styleSheetFile,
+                 "Write the style sheet of the settings to SHEET; without a source, only that")
+      ->option_text("SHEET");
+  auto* lineNumbers =
+      app.add_flag("--line-numbers", request.lineNumbers,
+                   "Number the lines of the pages (the numbers are not copied with the code)")
+          ->option_text(" ");
+  auto* fragment = app.add_flag("--fragment", request.fragment,
+                                "Write what Copy Formatted copies: one <pre> with inline styles")
+                       ->option_text(" ");
+  outputDir->excludes(outputFile)->excludes(lines)->excludes(title)->excludes(fragment);
+  lineNumbers->excludes(lines)->excludes(fragment);
+  fragment->excludes(lines)->excludes(title);
 
   try {
     std::vector<const char*> argv;

@@ -14,8 +14,20 @@ struct ConvertRequest {
   std::optional<std::string> title;
   std::optional<std::string> settingsFile;
   bool linesOnly = false;
+  /// Where to write the settings' style sheet.
+  std::optional<std::string> styleSheetFile;
+  /// The pages number their lines.
+  bool lineNumbers = false;
+  /// What Copy Formatted copies instead of a page.
+  bool fragment = false;
   /// Parallel conversions of a batch.
   unsigned jobs = 1;
+
+  /// False when only the style sheet is asked for: --style-sheet without a
+  /// source, an output or a form of output named.
+  bool convertsSources() const {
+    return !styleSheetFile || !inputs.empty() || outputFile || outputDir || linesOnly || fragment;
+  }
 };
 
 /// Exit status of a usage error.

@@ -4,14 +4,20 @@
 #include "cli/batch_plan.h"
 #include "cli/batch_runner.h"
 #include "cli/command_line.h"
+#include "cli/linked_style_sheets.h"
 #include "cli/page_converter.h"
 #include "cli/platform.h"
+#include "cli/source_fragment.h"
 #include "cli/standard_output.h"
+#include "files/atomic_file.h"
 #include "files/file_error.h"
 #include "files/utf8_path.h"
 #include "output/file_name_rules.h"
+#include "output/style_sheet_file.h"
 #include "settings/get_tags.h"
+#include "settings/inline_style_tags.h"
 #include "settings/reg_file_store.h"
+#include "settings/style_sheet_text.h"
 
 #include <csignal>
 #include <filesystem>
@@ -19,21 +25,37 @@
 
 namespace {
 
-TagSet loadTags(const ConvertRequest& request) {
-  const std::unique_ptr<SettingsStore> store =
-      request.settingsFile ? std::make_unique<RegFileStore>(*request.settingsFile)
-                           : userSettingsStore();
-  TagSet tags;
-  GetTags(*store, tags);
-  return tags;
+/// The settings the run reads: the user's or --settings' file.
+std::unique_ptr<SettingsStore> openStore(const ConvertRequest& request) {
+  if (request.settingsFile) return std::make_unique<RegFileStore>(*request.settingsFile);
+  return userSettingsStore();
 }
 
-/// One source to one page, on standard output or in -o's file.
-int convertOne(const ConvertRequest& request, const TagSet& tags) {
+/// Writes a fragment to -o's file, or else to standard output.
+void writeFragment(const ConvertRequest& request, const std::string& source,
+                   const std::string& fragment) {
+  if (request.outputFile) {
+    refuseSourceAsOutput(source, *request.outputFile);
+    AtomicFile file(*request.outputFile);
+    file.stream() << fragment;
+    file.commit();
+    return;
+  }
+  StandardOutput out;
+  out << fragment;
+  out.finish();
+}
+
+/// One source to one page, or to the fragment of a formatted copy.
+int convertOne(const ConvertRequest& request, SettingsStore& store, const TagSet& tags) {
   const std::string source = request.inputs.empty() ? "-" : request.inputs.front();
+  if (request.fragment) {
+    writeFragment(request, source, sourceFragment(source, GetInlineStyleTags(store)));
+    return 0;
+  }
   const std::string title =
       request.title.value_or(isStandardInput(source) ? "" : fileNamePart(source));
-  PageConverter converter(tags, request.linesOnly);
+  PageConverter converter(tags, request.linesOnly, request.lineNumbers);
   if (request.outputFile) {
     converter.convertFile(source, *request.outputFile, htmlTitle(title));
     return 0;
@@ -45,15 +67,46 @@ int convertOne(const ConvertRequest& request, const TagSet& tags) {
   return 0;
 }
 
-/// Many sources to pages below -d's folder.
-int convertMany(const ConvertRequest& request, const TagSet& tags) {
+/// Writes the style sheet where the pages of a batch link it and it is
+/// missing, each file once; a failure is reported and the others go on.
+bool writeLinkedStyleSheets(const std::vector<BatchItem>& items, const ConvertRequest& request,
+                            SettingsStore& store, const TagSet& tags) {
+  const std::vector<std::string> missing =
+      missingStyleSheets(items, tags.StyleSheet, *request.outputDir);
+  if (missing.empty()) return true;
+  const std::string sheet = storedStyleSheet(store);
+  bool written = true;
+  for (const std::string& path : missing) {
+    try {
+      writeStyleSheet(path, sheet);
+    } catch (const std::exception& error) {
+      std::cerr << error.what() << '\n';
+      written = false;
+    }
+  }
+  return written;
+}
+
+/// Many sources to pages below -d's folder, and in style-sheet mode the
+/// sheet they link where it is missing.
+int convertMany(const ConvertRequest& request, SettingsStore& store, const TagSet& tags) {
   std::error_code error;
   std::filesystem::create_directories(utf8Path(*request.outputDir), error);
   if (error) throw FileError("write", *request.outputDir, error.value());
-  const BatchResult result =
-      runBatch(planBatch(request.inputs, *request.outputDir), tags, request.jobs);
+  const std::vector<BatchItem> items = planBatch(request.inputs, *request.outputDir);
+  const BatchResult result = runBatch(items, tags, request.jobs, request.lineNumbers);
   std::cerr << result.converted << " converted, " << result.failed << " failed\n";
-  return result.failed == 0 ? 0 : 1;
+  const bool sheetsWritten = tags.Incode || writeLinkedStyleSheets(items, request, store, tags);
+  return result.failed == 0 && sheetsWritten ? 0 : 1;
+}
+
+int run(const ConvertRequest& request) {
+  const std::unique_ptr<SettingsStore> store = openStore(request);
+  TagSet tags;
+  GetTags(*store, tags);
+  if (request.styleSheetFile) writeStyleSheet(*request.styleSheetFile, storedStyleSheet(*store));
+  if (!request.convertsSources()) return 0;
+  return request.outputDir ? convertMany(request, *store, tags) : convertOne(request, *store, tags);
 }
 
 }  // namespace
@@ -69,9 +122,7 @@ int main(int argc, char** argv) {
   try {
     const auto parsed = parseCommandLine(commandLineArguments(argc, argv));
     if (const int* status = std::get_if<int>(&parsed)) return *status;
-    const auto& request = std::get<ConvertRequest>(parsed);
-    const TagSet tags = loadTags(request);
-    return request.outputDir ? convertMany(request, tags) : convertOne(request, tags);
+    return run(std::get<ConvertRequest>(parsed));
   } catch (const std::exception& error) {
     std::cerr << "tessaline-convert: " << error.what() << '\n';
     return 1;

@@ -10,22 +10,27 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <new>
 
-PageConverter::PageConverter(const TagSet& tags, bool linesOnly)
-    : tags_(tags), linesOnly_(linesOnly), converter_(tags) {}
+PageConverter::PageConverter(const TagSet& tags, bool linesOnly, bool lineNumbers)
+    : tags_(tags), linesOnly_(linesOnly), lineNumbers_(lineNumbers), converter_(tags) {}
 
 void PageConverter::convert(std::istream& in, const std::string& sourceName, std::ostream& out,
                             const std::string& titleHtml) {
-  PageWriter writer(out, tags_);
+  std::istream* source = &in;
+  LineNumbering numbering;
+  if (lineNumbers_) numbering = {true, countLines(source, sourceName)};
+  PageWriter writer(out, tags_, numbering);
   if (!linesOnly_) writer.writeHead(titleHtml);
-  SourceLineReader reader(in);
+  SourceLineReader reader(*source);
   lines_.clear();
   CommentState state = CommentState::None;
   errno = 0;
   std::string_view line;
   try {
     while (reader.next(line)) {
+      lines_ += writer.linePrefix();
       converter_.convertLine(line, state, lines_);
       lines_ += PageLineEnd;
       if (lines_.size() >= BlockSize) flushLines(writer);
@@ -35,9 +40,28 @@ void PageConverter::convert(std::istream& in, const std::string& sourceName, std
     throw FileError("read", sourceName, ENOMEM, TooLargeForMemory);
   }
   flushLines(writer);
-  // A failed read looks like an early end to the reader; errno holds why.
-  if (in.bad()) throw FileError("read", sourceName, errno != 0 ? errno : EIO);
+  raiseReadFailure(*source, sourceName);
   if (!linesOnly_) writer.writeTail();
+}
+
+std::size_t PageConverter::countLines(std::istream*& in, const std::string& sourceName) {
+  errno = 0;
+  const std::istream::pos_type start = in->tellg();
+  if (start == std::istream::pos_type(-1)) {
+    in->clear();
+    copy_.str(readAllOf(*in, sourceName));
+    copy_.clear();
+    in = &copy_;
+    return countLines(in, sourceName);
+  }
+  SourceLineReader reader(*in);
+  std::size_t count = 0;
+  std::string_view line;
+  while (reader.next(line)) ++count;
+  raiseReadFailure(*in, sourceName);
+  in->clear();
+  in->seekg(start);
+  return count;
 }
 
 void PageConverter::flushLines(PageWriter& writer) {
@@ -47,9 +71,7 @@ void PageConverter::flushLines(PageWriter& writer) {
 
 void PageConverter::convertFile(const std::string& sourcePath, const std::string& pagePath,
                                 const std::string& titleHtml) {
-  std::error_code notFound;
-  if (!isStandardInput(sourcePath) && std::filesystem::equivalent(sourcePath, pagePath, notFound))
-    throw pageOnSourceError(pagePath, sourcePath);
+  refuseSourceAsOutput(sourcePath, pagePath);
   std::ifstream file;
   std::istream& in = openSource(sourcePath, file);
   AtomicFile page(pagePath);
@@ -57,8 +79,30 @@ void PageConverter::convertFile(const std::string& sourcePath, const std::string
   page.commit();
 }
 
+void raiseReadFailure(const std::istream& in, const std::string& sourceName) {
+  // A failed read looks like an early end to a reader; errno holds why.
+  if (in.bad()) throw FileError("read", sourceName, errno != 0 ? errno : EIO);
+}
+
+std::string readAllOf(std::istream& in, const std::string& sourceName) {
+  errno = 0;
+  try {
+    std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    raiseReadFailure(in, sourceName);
+    return bytes;
+  } catch (const std::bad_alloc&) {
+    throw FileError("read", sourceName, ENOMEM, TooLargeForMemory);
+  }
+}
+
 FileError pageOnSourceError(const std::string& pagePath, const std::string& sourcePath) {
   return FileError("write", pagePath, EEXIST, "it is the source file '" + sourcePath + "'");
+}
+
+void refuseSourceAsOutput(const std::string& sourcePath, const std::string& outputPath) {
+  std::error_code notFound;
+  if (!isStandardInput(sourcePath) && std::filesystem::equivalent(sourcePath, outputPath, notFound))
+    throw pageOnSourceError(outputPath, sourcePath);
 }
 
 std::istream& openSource(const std::string& sourcePath, std::ifstream& file) {

@@ -45,3 +45,7 @@ inline constexpr QLatin1StringView kStyleSheetWarning(
     "select a style-sheet from the Settings page (F3).");
 /// The title of the settings dialog's box for a colour it turns down.
 inline constexpr QLatin1StringView kErrorTitle("Error");
+/// The question after Save Output wrote a page whose style sheet is missing:
+/// the sheet as the page links it, then where it would be written.
+inline constexpr QLatin1StringView kWriteStyleSheetQuestion(
+    "The page links the style sheet \"%1\", which does not exist.\nDo you want to write it to %2?");

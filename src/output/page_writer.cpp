@@ -3,13 +3,14 @@
 #include "engine/escaped_text.h"
 #include "files/atomic_file.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
 
 void writePage(std::ostream& out, const std::string& titleHtml, const TagSet& tags,
-               const std::vector<std::string>& lines) {
-  PageWriter writer(out, tags);
+               const std::vector<std::string>& lines, bool lineNumbers) {
+  PageWriter writer(out, tags, {lineNumbers, lines.size()});
   writer.writeHead(titleHtml);
   for (const std::string& line : lines) writer.writeLine(line);
   writer.writeTail();
@@ -17,7 +18,8 @@ void writePage(std::ostream& out, const std::string& titleHtml, const TagSet& ta
 
 }  // namespace
 
-PageWriter::PageWriter(std::ostream& out, const TagSet& tags) : out_(out), tags_(tags) {}
+PageWriter::PageWriter(std::ostream& out, const TagSet& tags, LineNumbering numbering)
+    : out_(out), tags_(tags), numbering_(numbering) {}
 
 void PageWriter::writeRow(std::string_view row) {
   writeBytes(row);
@@ -38,6 +40,7 @@ void PageWriter::writeHead(const std::string& titleHtml) {
   if (!tags_.Incode)
     writeRow("  <link rel=\"stylesheet\" href=\"" + escapeHtmlAttribute(tags_.StyleSheet) +
              "\" type=\"text/css\">");
+  if (numbering_.on) writeLineNumberStyle();
   writeRow("</head>");
   writeRow("");
   writeRow("");
@@ -49,7 +52,30 @@ void PageWriter::writeHead(const std::string& titleHtml) {
   writeRow("<pre>");
 }
 
-void PageWriter::writeLine(const std::string& line) { writeRow(line); }
+void PageWriter::writeLineNumberStyle() {
+  // As wide as the last number. An inline block takes no underline of the
+  // markup around it; colour, weight and slant are set against the rest.
+  const std::string digits = std::to_string(std::max<std::size_t>(numbering_.lineCount, 1));
+  writeRow("  <style type=\"text/css\">");
+  writeRow("    pre { counter-reset: tessaline-line; }");
+  writeRow("    span.tessaline-line {");
+  writeRow("      display: inline-block; width: " + std::to_string(digits.size()) +
+           "ch; margin-right: 1ch; text-align: right;");
+  writeRow("      color: #808080; font-style: normal; font-weight: normal;");
+  writeRow("      counter-increment: tessaline-line;");
+  writeRow("    }");
+  writeRow("    span.tessaline-line::before { content: counter(tessaline-line); }");
+  writeRow("  </style>");
+}
+
+std::string_view PageWriter::linePrefix() const {
+  return numbering_.on ? LineNumberMark : std::string_view();
+}
+
+void PageWriter::writeLine(const std::string& line) {
+  writeBytes(linePrefix());
+  writeRow(line);
+}
 
 void PageWriter::writeLines(std::string_view lines) { writeBytes(lines); }
 
@@ -60,15 +86,15 @@ void PageWriter::writeTail() {
 }
 
 std::string pageText(const std::string& titleHtml, const TagSet& tags,
-                     const std::vector<std::string>& lines) {
+                     const std::vector<std::string>& lines, bool lineNumbers) {
   std::ostringstream page;
-  writePage(page, titleHtml, tags, lines);
+  writePage(page, titleHtml, tags, lines, lineNumbers);
   return std::move(page).str();
 }
 
 void SaveOutput(const std::string& fileName, const std::string& titleHtml, const TagSet& tags,
-                const std::vector<std::string>& lines) {
+                const std::vector<std::string>& lines, bool lineNumbers) {
   AtomicFile file(fileName, {.refusePipes = true});
-  writePage(file.stream(), titleHtml, tags, lines);
+  writePage(file.stream(), titleHtml, tags, lines, lineNumbers);
   file.commit();
 }

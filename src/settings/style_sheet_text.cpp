@@ -1,5 +1,6 @@
 #include "settings/style_sheet_text.h"
 
+#include "settings/theme_store.h"
 #include "settings/theme_tags.h"
 
 #include <cstdio>
@@ -90,4 +91,11 @@ std::string styleSheetText(const Theme& theme) {
     sheet += LineEnd;
   }
   return sheet;
+}
+
+std::string storedStyleSheet(SettingsStore& store) {
+  const SettingsReadGroup reads(store);
+  Theme theme;
+  readTheme(store, theme, ThemeKeys::All);
+  return styleSheetText(theme);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/settings_store.h"
 #include "settings/theme.h"
 
 #include <string>
@@ -12,6 +13,10 @@
 /// class attribute reads it, selects the elements of all of them. Every line
 /// ends CR LF.
 std::string styleSheetText(const Theme& theme);
+
+/// The style sheet of the settings as the store holds them, every key read
+/// (the class names, and their looks whatever the mode). A read error raises.
+std::string storedStyleSheet(SettingsStore& store);
 
 /// A class selector for the words of a class attribute's value, such as
 /// ".a.b" for "a b": each word escaped as a CSS identifier, so that no name

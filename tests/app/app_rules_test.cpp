@@ -1,4 +1,5 @@
 #include "app/layout.h"
+#include "app/style_sheet_saver.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,21 @@ TEST(form_layout, half_to_even_on_both_signs) {
   const std::pair<int, int> cases[] = {{0, 0},  {1, 0},   {3, 2},   {5, 2}, {7, 4},
                                        {-1, 0}, {-3, -2}, {-5, -2}, {8, 4}, {-8, -4}};
   for (const auto& [n, half] : cases) EXPECT_EQ(halfToEven(n), half) << n;
+}
+
+TEST(style_sheet_dialog, proposes_the_sheet_where_the_last_page_links_it) {
+  const struct {
+    std::string sheet, lastPage, proposed;
+  } cases[] = {
+      {"css/pascal.css", "/web/unit1.html", "/web/css/pascal.css"},
+      {"../s.css?v=2", "/web/a/unit1.html", "/web/s.css"},
+      {"pascal.css", "", "pascal.css"},
+      {"/home/me/site.css", "/web/unit1.html", "/home/me/site.css"},
+      {"https://example.org/s.css", "/web/unit1.html", ""},
+      {"", "/web/unit1.html", ""},
+  };
+  for (const auto& test : cases)
+    EXPECT_EQ(proposedStyleSheetFile(test.sheet, test.lastPage), test.proposed) << test.sheet;
 }
 
 }  // namespace

@@ -122,6 +122,8 @@ void KeyboardTest::keys_do_what_the_user_expects_data() {
        {false,
         {{"Alt+F, A", "TForm1 edSource='' [Save asked 1]"},
          {"Alt+F, A", "TForm1 edSource='' [Save asked 2]"}}}},
+      {"Alt+F, Y saves the style sheet",
+       {false, {{"Alt+F, Y", "TForm1 edSource='' [Save asked 1]"}}}},
 
       // About.
       {"Escape closes About", {false, {openAbout, {"Escape", "TForm1 edSource=''"}}}},

@@ -1,15 +1,20 @@
 #include "cli_run.h"
+#include "engine/code_page.h"
 #include "engine/converter.h"
 #include "engine/source_lines.h"
 #include "files/utf8_path.h"
 #include "output/file_name_rules.h"
+#include "output/html_fragment.h"
 #include "output/page_writer.h"
 #include "settings/get_tags.h"
+#include "settings/inline_style_tags.h"
 #include "settings/memory_store.h"
 #include "settings/reg_file_store.h"
+#include "settings/style_sheet_text.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -34,8 +39,9 @@ TagSet storedTags(const std::string& regFile) {
 }
 
 /// The page the window's Save Output writes for these source bytes.
-std::string windowPage(const std::string& bytes, const std::string& title, const TagSet& tags) {
-  return pageText(htmlTitle(title), tags, Convert(splitSourceLines(bytes), tags));
+std::string windowPage(const std::string& bytes, const std::string& title, const TagSet& tags,
+                       bool lineNumbers = false) {
+  return pageText(htmlTitle(title), tags, Convert(splitSourceLines(bytes), tags), lineNumbers);
 }
 
 std::string convertedLines(const std::string& bytes, const TagSet& tags) {
@@ -125,6 +131,12 @@ TEST_F(ConvertCliTest, UsageErrorsExitWithTwo) {
       {"-d", "out", "-j", "0", "unit1.pas"},
       {"--settings", "missing.reg", "unit1.pas"},
       {"-o"},
+      {"--fragment", "--lines", "unit1.pas"},
+      {"--fragment", "-d", "out", "unit1.pas"},
+      {"--fragment", "--title", "t", "unit1.pas"},
+      {"--fragment", "--line-numbers", "unit1.pas"},
+      {"--line-numbers", "--lines", "unit1.pas"},
+      {"--style-sheet"},
   };
   for (const auto& args : usageErrors) {
     const CliRun run = box.run(args);
@@ -322,6 +334,130 @@ TEST_F(PosixCliTest, UnreadableFoldersAndFilesAreNamedAndEverythingElseIsConvert
             "2 converted, 2 failed\n");
   EXPECT_EQ(box.read("out/a/ok.pas.html"), windowPage("unit A;", "ok.pas", builtInTags()));
   EXPECT_EQ(box.read("out/z.pas.html"), windowPage("unit Z;", "z.pas", builtInTags()));
+}
+
+/// The settings file of the golden pages in style-sheet mode, linking sheet.
+std::string sheetSettings(const std::string& sheet) {
+  std::string text = readBytes(std::string(GOLDEN_DIR) + "/sheet.reg");
+  const std::string link = "\"Sheet\"=\"css/pascal.css\"";
+  return text.replace(text.find(link), link.size(), "\"Sheet\"=\"" + sheet + "\"");
+}
+
+std::string storedSheet(const std::string& regFile) {
+  RegFileStore store(regFile);
+  return storedStyleSheet(store);
+}
+
+TEST_F(ConvertCliTest, LineNumbersNumberThePagesAsTheWindowDoes) {
+  box.write("tree/unit1.pas", unitBytes);
+  const std::string numbered = windowPage(unitBytes, "unit1.pas", builtInTags(), true);
+  const std::string fromInput = windowPage(unitBytes, "", builtInTags(), true);
+  EXPECT_EQ(box.run({"--line-numbers", "unit1.pas"}).out, numbered);
+  EXPECT_EQ(box.run({"--line-numbers"}, "unit1.pas").out, fromInput);
+  EXPECT_EQ(box.run({"--line-numbers", "-o", "p.html", "unit1.pas"}).status, 0);
+  EXPECT_EQ(box.read("p.html"), numbered);
+  EXPECT_EQ(box.run({"--line-numbers", "-d", "out", "tree"}).status, 0);
+  EXPECT_EQ(box.read("out/unit1.pas.html"), numbered);
+  // Without the option, the pages are as they always were.
+  EXPECT_EQ(box.run({"unit1.pas"}).out, windowPage(unitBytes, "unit1.pas", builtInTags()));
+}
+
+TEST_F(ConvertCliTest, FragmentIsWhatCopyFormattedCopies) {
+  const std::string regFile = std::string(GOLDEN_DIR) + "/sheet.reg";
+  RegFileStore store(regFile);
+  const TagSet tags = GetInlineStyleTags(store);
+  // 0xE9 and 0x80 are the e acute and the euro sign in Windows-1252.
+  const std::string sources[] = {unitBytes, "{ caf\xC3\xA9 }\r\nx := 'a<b';",
+                                 "{ caf\xE9 \x80 }\nbegin end."};
+  for (const std::string& bytes : sources) {
+    box.write("s.pas", bytes);
+    const std::string fragment =
+        htmlFragment(splitSourceLines(toUtf8(bytes, codePageOf(bytes))), tags);
+    const CliRun run = box.run({"--settings", regFile, "--fragment", "s.pas"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, fragment);
+    EXPECT_EQ(box.run({"--settings", regFile, "--fragment", "-o", "f.html"}, "s.pas").status, 0);
+    EXPECT_EQ(box.read("f.html"), fragment);
+  }
+}
+
+TEST_F(ConvertCliTest, StyleSheetOptionWritesTheSettingsSheet) {
+  const std::string regFile = std::string(GOLDEN_DIR) + "/sheet.reg";
+  const CliRun alone = box.run({"--settings", regFile, "--style-sheet", "site/pascal.css"});
+  EXPECT_EQ(alone.status, 0) << alone.err;
+  EXPECT_EQ(alone.out, "");
+  EXPECT_EQ(box.read("site/pascal.css"), storedSheet(regFile));
+  EXPECT_NE(box.read("site/pascal.css").find(".pas-comment {\r\n"), std::string::npos);
+  const CliRun withPage = box.run({"--settings", regFile, "--style-sheet", "s.css", "unit1.pas"});
+  EXPECT_EQ(withPage.status, 0) << withPage.err;
+  EXPECT_EQ(withPage.out, windowPage(unitBytes, "unit1.pas", storedTags(regFile)));
+  EXPECT_EQ(box.read("s.css"), storedSheet(regFile));
+}
+
+TEST_F(PosixCliTest, LineNumbersFromAPipeCountItsLinesToo) {
+  const CliRun run =
+      box.run({"--line-numbers"}, "fifo", {.before = "mkfifo fifo && (cat unit1.pas > fifo &)"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, windowPage(unitBytes, "", builtInTags(), true));
+}
+
+TEST_F(PosixCliTest, UnwritableStyleSheetIsNamedWithTheReasonAndNothingIsWritten) {
+  fs::permissions(box.folder(), fs::perms::all);
+  fs::create_directories(box.folder() / "locked");
+  fs::permissions(box.folder() / "locked",
+                  fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  const std::pair<std::string, std::string> cases[] = {
+      {"unit1.pas/s.css", "Not a directory"},
+      {"locked/s.css", "Permission denied"},
+  };
+  for (const auto& [sheet, reason] : cases) {
+    const CliRun run = box.run({"--style-sheet", sheet, "-o", "page.html", "unit1.pas"}, "",
+                               {.unprivileged = true});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tessaline-convert: Cannot write file '" + sheet + "': " + reason + "\n");
+    EXPECT_FALSE(fs::exists(box.folder() / "page.html"));
+  }
+  EXPECT_TRUE(fs::is_empty(box.folder() / "locked"));
+}
+
+TEST_F(BatchCliTest, StyleSheetPagesGetTheirMissingSheetOnce) {
+  box.write("tree/a.pas", unitBytes);
+  box.write("tree/b.pas", unitBytes);
+  box.write("tree/sub/c.pas", unitBytes);
+  struct Case {
+    std::string sheet;
+    std::vector<std::string> written;
+  };
+  const Case cases[] = {
+      {"pascal.css", {"out/pascal.css", "out/sub/pascal.css"}},
+      {"css/p.css", {"out/css/p.css", "out/sub/css/p.css"}},
+      // Only inside the output folder, and never for an address.
+      {"../p.css", {"out/p.css"}},
+      {"https://example.org/p.css", {}},
+  };
+  for (const Case& test : cases) {
+    fs::remove_all(box.folder() / "out");
+    box.write("sheet.reg", sheetSettings(test.sheet));
+    const CliRun run = box.run({"--settings", "sheet.reg", "-d", "out", "tree"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> written;
+    for (const auto& entry : fs::recursive_directory_iterator(box.folder() / "out")) {
+      if (entry.path().extension() != ".css") continue;
+      written.push_back(entry.path().lexically_relative(box.folder()).generic_string());
+      EXPECT_EQ(box.read(entry.path()), storedSheet((box.folder() / "sheet.reg").string()));
+    }
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, test.written) << test.sheet;
+  }
+  // A sheet that is there stays as it is; in-code pages link none.
+  box.write("out/pascal.css", "mine");
+  box.write("sheet.reg", sheetSettings("pascal.css"));
+  EXPECT_EQ(box.run({"--settings", "sheet.reg", "-d", "out", "tree"}).status, 0);
+  EXPECT_EQ(box.read("out/pascal.css"), "mine");
+  fs::remove_all(box.folder() / "out");
+  const std::string inCode = std::string(GOLDEN_DIR) + "/incode.reg";
+  EXPECT_EQ(box.run({"--settings", inCode, "-d", "out", "tree"}).status, 0);
+  EXPECT_FALSE(fs::exists(box.folder() / "out/pascal.css"));
 }
 
 TEST_F(PosixCliTest, SettingsFilesThatCouldHangOrMisleadAreNamedWithTheirReason) {

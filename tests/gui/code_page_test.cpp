@@ -70,4 +70,25 @@ TEST(code_page, utf8_units_stay_utf8) {
   EXPECT_EQ(encodeText(text, CodePage::Utf8), bytes);
 }
 
+TEST(code_page, the_core_reads_the_characters_the_panes_show) {
+  const std::string windows = allBytes();
+  EXPECT_EQ(toUtf8(windows, CodePage::Windows1252),
+            decodeText(windows, CodePage::Windows1252).toUtf8().toStdString());
+  const std::string utf8 = "x := '\xE2\x82\xAC\xF0\x9F\x98\x80';";
+  EXPECT_EQ(toUtf8(utf8, CodePage::Utf8), utf8);
+  const std::pair<std::string, Utf8Character> starts[] = {
+      {"\xE2\x82\xAC!", {0x20AC, 3}},
+      {"\xF0\x9F\x98\x80", {0x1F600, 4}},
+      // A byte that starts no sequence is its Windows-1252 character.
+      {"\x80\x80", {0x20AC, 1}},
+      {"\xE9t", {0xE9, 1}},
+  };
+  for (const auto& [text, character] : starts) {
+    const Utf8Character read = characterAt(text, CodePage::Utf8);
+    EXPECT_EQ(read.code, character.code) << text;
+    EXPECT_EQ(read.length, character.length) << text;
+  }
+  EXPECT_EQ(characterAt("\xE2\x82\xAC", CodePage::Windows1252).code, 0xE2u);
+}
+
 }  // namespace

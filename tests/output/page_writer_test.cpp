@@ -58,6 +58,56 @@ TEST(PageWriterTest, StyleSheetPageWithoutSheetHasAnEmptyHref) {
             headWithLink("  <link rel=\"stylesheet\" href=\"\" type=\"text/css\">\r\n") + tail);
 }
 
+/// The page's text with every occurrence of what removed.
+std::string without(std::string text, const std::string& what) {
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at))
+    text.erase(at, what.size());
+  return text;
+}
+
+TEST(PageWriterTest, LineNumbersAddTheirStyleAndAMarkBeforeEveryLine) {
+  const std::string mark(LineNumberMark);
+  const std::pair<std::size_t, std::string> widths[] = {
+      {0, "1ch"}, {1, "1ch"}, {9, "1ch"}, {10, "2ch"}, {99, "2ch"}, {100, "3ch"}, {12345, "5ch"}};
+  for (const auto& [count, width] : widths) {
+    const std::vector<std::string> lines(count, "<i>{ x</i>");
+    for (const TagSet& tags : {inCode(), styleSheet("s.css")}) {
+      const std::string numbered = pageText("unit1.pas", tags, lines, true);
+      const std::string style =
+          "  <style type=\"text/css\">\r\n"
+          "    pre { counter-reset: tessaline-line; }\r\n"
+          "    span.tessaline-line {\r\n"
+          "      display: inline-block; width: " +
+          width +
+          "; margin-right: 1ch; text-align: right;\r\n"
+          "      color: #808080; font-style: normal; font-weight: normal;\r\n"
+          "      counter-increment: tessaline-line;\r\n"
+          "    }\r\n"
+          "    span.tessaline-line::before { content: counter(tessaline-line); }\r\n"
+          "  </style>\r\n";
+      EXPECT_NE(numbered.find(style + "</head>\r\n"), std::string::npos) << count;
+      EXPECT_EQ(without(without(numbered, style), mark), pageText("unit1.pas", tags, lines));
+      std::size_t marks = 0;
+      for (auto at = numbered.find("\r\n" + mark); at != std::string::npos;
+           at = numbered.find("\r\n" + mark, at + 1))
+        ++marks;
+      EXPECT_EQ(marks, count);
+    }
+  }
+}
+
+TEST(PageWriterTest, StreamedLinesTakeTheirPrefixFromTheWriter) {
+  for (const bool numbered : {false, true}) {
+    std::ostringstream out;
+    PageWriter writer(out, inCode(), {numbered, 2});
+    writer.writeHead("t");
+    writer.writeLines(std::string(writer.linePrefix()) + "a\r\n" +
+                      std::string(writer.linePrefix()) + "b\r\n");
+    writer.writeTail();
+    EXPECT_EQ(out.str(), pageText("t", inCode(), {"a", "b"}, numbered));
+  }
+}
+
 TEST(PageWriterTest, SheetPathIsAttributeEscaped) {
   const std::string page = pageText("t", styleSheet("a\"b&c<d>.css"), {});
   EXPECT_NE(page.find("href=\"a&quot;b&amp;c&lt;d&gt;.css\" type"), std::string::npos) << page;

@@ -2,6 +2,7 @@
 #include "settings/inline_style_tags.h"
 #include "settings/reg_file_format.h"
 #include "settings/settings_io.h"
+#include "settings/style_sheet_text.h"
 #include "store_text.h"
 
 #include <gtest/gtest.h>
@@ -250,6 +251,7 @@ TEST(ReadGroups, EachSequenceReadsTheStoreOnceForAllItsKeys) {
          LoadFromRegistry(store, held, state);
        }},
       {"GetInlineStyleTags", [](SettingsStore& store) { GetInlineStyleTags(store); }},
+      {"storedStyleSheet", [](SettingsStore& store) { storedStyleSheet(store); }},
   };
   for (const auto& [name, sequence] : sequences) {
     CountingStore store(parseRegFile(text));

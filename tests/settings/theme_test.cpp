@@ -110,6 +110,42 @@ TEST(StyleSheetText, OneRulePerNamedClassWithItsInCodeLook) {
   EXPECT_EQ(styleSheetText(classic), ".kw {\r\n  font-weight:bold;\r\n}\r\n");
 }
 
+TEST(StyleSheetText, RuleTable) {
+  const auto themeWith = [](ClassAttributes comment, ClassAttributes reserved) {
+    Theme theme = storedTheme();
+    theme[TokenClass::Comment] = std::move(comment);
+    theme[TokenClass::Reserved] = std::move(reserved);
+    return theme;
+  };
+  struct Case {
+    const char* name;
+    Theme theme;
+    std::string sheet;
+  };
+  const Case cases[] = {
+      {"no class has a name: no rule", themeWith({true, false, false, "FF0000", ""}, {}), ""},
+      {"a name of spaces selects nothing: no rule",
+       themeWith({true, false, false, "FF0000", " \t "}, {false, false, false, "", "kw"}),
+       ".kw {\r\n}\r\n"},
+      {"a name that would end the rule stays in its selector",
+       themeWith({false, true, false, "000000", "c{}body{color:red"}, {}),
+       ".c\\{\\}body\\{color\\:red {\r\n  font-style:italic;\r\n}\r\n"},
+      {"the default colour is no colour; a lower-case one is one",
+       themeWith({false, false, false, "000000", "c"}, {false, false, false, "00ff00", "k"}),
+       ".c {\r\n}\r\n\r\n.k {\r\n  color:#00ff00;\r\n}\r\n"},
+  };
+  for (const Case& test : cases) EXPECT_EQ(styleSheetText(test.theme), test.sheet) << test.name;
+}
+
+TEST(StyleSheetText, OfTheStoreReadsBothModesKeys) {
+  // In code mode, the Style key still names the classes.
+  MemoryStore store = storeWith(true, "\"Color\"=\"008000\"\n" + NoFlags,
+                                "\"Comment\"=\"cmt\"\n\"Sheet\"=\"s.css\"\n");
+  EXPECT_EQ(storedStyleSheet(store), ".cmt {\r\n  color:#008000;\r\n}\r\n");
+  MemoryStore broken = storeWith(true, "\"Color\"=\"008000\"\n" + NoFlags, "\"Number\"=dword:1\n");
+  EXPECT_THROW(storedStyleSheet(broken), std::runtime_error);
+}
+
 TEST(ClassSelector, EscapesWhatCannotStandInASelector) {
   const std::pair<std::string, std::string> cases[] = {
       {"kw", ".kw"},

@@ -17,8 +17,8 @@ struct SeenBox {
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
-/// Answers every message box that comes up while it lives with button,
-/// keeping what each said.
+/// Answers every message box that comes up while it lives with button (a
+/// box without that button with its default one), keeping what each said.
 class MessageAnswerer : public QObject {
  public:
   explicit MessageAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok);

@@ -8,3 +8,8 @@ bool WatchedStore::openKey(const std::string& path, bool create) {
   cursorsWhileRead << (cursor ? cursor->shape() : Qt::ArrowCursor);
   return MemoryStore::openKey(path, create);
 }
+
+RegKeyTree WatchedStore::loadTree() {
+  ++loads;
+  return MemoryStore::loadTree();
+}

@@ -56,6 +56,15 @@ SeenBox WindowTest::answered(QMessageBox::StandardButton button,
   return answers.shown.value(0);
 }
 
+QList<SeenBox> WindowTest::allAnswered(QMessageBox::StandardButton button,
+                                       const std::function<void()>& command) {
+  const MessageAnswerer answers(button);
+  // A message box is modal: it has come and gone when command returns.
+  command();
+  if (!answers.shown.isEmpty() && fixture_->window) activate(&window());
+  return answers.shown;
+}
+
 void WindowTest::makeWindow() {
   fixture_->window = std::make_unique<MainWindow>(fixture_->context);
   if (!showsMainWindowAtStart()) return;

@@ -63,6 +63,12 @@ class WindowTest : public QObject {
   /// gives back what the box showed (shown stays false when none came).
   /// The main window is active again afterwards.
   SeenBox answered(QMessageBox::StandardButton button, const std::function<void()>& command);
+  /// Runs command, answering every message box it brings up with button (a
+  /// box without that button with its default one), and gives back what
+  /// each showed, in order: none when command brought none up. The main
+  /// window is active again afterwards.
+  QList<SeenBox> allAnswered(QMessageBox::StandardButton button,
+                             const std::function<void()>& command);
 
   /// A new main window over the same store, context and dialogs, shown and
   /// active; the old one goes first.
