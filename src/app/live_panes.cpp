@@ -60,6 +60,7 @@ void LivePanes::showHighlighting(bool on) {
 
 void LivePanes::readLooks() {
   try {
+    const SettingsReadGroup reads(context_.store);
     Theme theme;
     readTheme(context_.store, theme, ThemeKeys::InCode);
     highlighter_->setLooks(sourceLooksOf(theme));
