@@ -116,6 +116,7 @@ void LiveConversion::catchUp() {
   followTimer_.stop();
   if (!enabled_ || changed_.empty()) return;
   try {
+    const SettingsReadGroup reads(store_);
     GetTags(store_, tags_);
     // When the store changed since the HTML pane was made, all of it changes.
     if (tags_ == madeWith_ && !endStates_.empty())

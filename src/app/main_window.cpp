@@ -274,6 +274,8 @@ void MainWindow::openChosenFile(WhenNotConverted whenNotConverted) {
 
 void MainWindow::loadSourceFile(const std::string& fileName, WhenNotConverted whenNotConverted) {
   const BusyCursor busy;
+  // The tag set and the source pane's looks from one read of the settings.
+  const SettingsReadGroup reads(context_.store);
   std::size_t lineCount = 0;
   try {
     const std::string bytes = readRegularFile(fileName);
@@ -305,6 +307,7 @@ void MainWindow::showSource(const std::string& fileName, const std::vector<std::
 
 void MainWindow::refresh() {
   const BusyCursor busy;
+  const SettingsReadGroup reads(context_.store);
   const std::vector<std::string> html = convertLines(edSource_->lines());
   edHTML_->setLines(html, edSource_->codePage());
   edHTML_->moveCaretToStart();
@@ -313,6 +316,7 @@ void MainWindow::refresh() {
 
 void MainWindow::convertSourceKeepingCaret() {
   const BusyCursor busy;
+  const SettingsReadGroup reads(context_.store);
   const std::vector<std::string> html = convertLines(edSource_->lines());
   edHTML_->replaceLinesKeepingView(html, edSource_->codePage());
   livePanes_->converted(convertedMessage(html.size()));

@@ -7,6 +7,7 @@
 #include "settings/settings_io.h"
 #include "settings/settings_keys.h"
 #include "settings/view_options.h"
+#include "watched_store.h"
 #include "window_test.h"
 
 #include <QAccessible>
@@ -368,6 +369,37 @@ class LivePanesTest : public WindowTest {
     moveTo(1);
     type("{");
     QCOMPARE(lookAt(2, 4), comment);
+  }
+
+  void each_command_reads_the_settings_once() {
+    auto& watched = storeAs<WatchedStore>();
+    const struct {
+      const char* name;
+      std::function<void()> before;
+      std::function<void()> command;
+    } commands[] = {
+        {"Open", [] {}, [&] { open(file("a.pas", Unit)); }},
+        {"Convert / Refresh", [] {}, [&] { QTest::keyClick(&window(), Qt::Key_F5); }},
+        {"Highlight Source", [&] { choose("HighlightSource1"); },
+         [&] { choose("HighlightSource1"); }},
+        // The tag set differs from the HTML pane's, so all of it is converted again.
+        {"typing, the settings changed",
+         [&] {
+           choose("ConvertAsYouType1");
+           storeSettings(FormattingMode::InCode, {true, true, true, "FF0000", "cmt"});
+         },
+         [&] {
+           type("x");
+           live()->catchUp();
+         }},
+    };
+    for (const auto& [name, before, command] : commands) {
+      before();
+      watched.loads = 0;
+      command();
+      QVERIFY2(watched.loads == 1,
+               qPrintable(QStringLiteral("%1: %2 reads").arg(name).arg(watched.loads)));
+    }
   }
 
   void status_bar_says_what_each_command_did() {
