@@ -102,6 +102,8 @@ int convertMany(const ConvertRequest& request, SettingsStore& store, const TagSe
 
 int run(const ConvertRequest& request) {
   const std::unique_ptr<SettingsStore> store = openStore(request);
+  // The tag set, the style sheet and a fragment's styles from one read of the settings.
+  const SettingsReadGroup reads(*store);
   TagSet tags;
   GetTags(*store, tags);
   if (request.styleSheetFile) writeStyleSheet(*request.styleSheetFile, storedStyleSheet(*store));
