@@ -1,8 +1,8 @@
 #include "app/live_conversion.h"
 
+#include "engine/code_page.h"
 #include "engine/converter.h"
 #include "engine/line_tokens.h"
-#include "gui/code_page.h"
 #include "gui/pane.h"
 #include "gui/pane_edits.h"
 #include "settings/get_tags.h"
@@ -23,8 +23,8 @@ TagSet heldTagSet(const TagSet& tags, CodePage page) {
   TagSet held = tags;
   for (const TokenClass tokenClass : TokenClasses) {
     const ClassMarkup<std::string> markup = markupOf(held, tokenClass);
-    markup.open = decodeText(markup.open, page).toUtf8().toStdString();
-    markup.close = decodeText(markup.close, page).toUtf8().toStdString();
+    markup.open = toUtf8(markup.open, page);
+    markup.close = toUtf8(markup.close, page);
   }
   return held;
 }
