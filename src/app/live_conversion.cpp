@@ -3,6 +3,7 @@
 #include "engine/code_page.h"
 #include "engine/converter.h"
 #include "engine/line_tokens.h"
+#include "gui/display_text.h"
 #include "gui/pane.h"
 #include "gui/pane_edits.h"
 #include "settings/get_tags.h"
@@ -124,7 +125,7 @@ void LiveConversion::catchUp() {
     else
       convertAll_();
   } catch (const std::exception& error) {
-    emit failed(QString::fromStdString(error.what()));
+    emit failed(displayText(error.what()));
     return;
   }
   emit followed();

@@ -3,6 +3,7 @@
 #include "app/live_conversion.h"
 #include "app/status_messages.h"
 #include "app/status_report.h"
+#include "gui/display_text.h"
 #include "gui/pane.h"
 #include "gui/pane_edits.h"
 #include "gui/source_highlighter.h"
@@ -65,6 +66,6 @@ void LivePanes::readLooks() {
     readTheme(context_.store, theme, ThemeKeys::InCode);
     highlighter_->setLooks(sourceLooksOf(theme));
   } catch (const std::exception& error) {
-    status_.say(looksNotReadMessage(QString::fromStdString(error.what())));
+    status_.say(looksNotReadMessage(displayText(error.what())));
   }
 }
