@@ -170,9 +170,8 @@ void LiveConversion::replaceHtmlLines(long first, long last, const std::string& 
   html_.SendScintilla(Sci::SCI_SETTARGETRANGE, start, end);
   html_.SendScintilla(Sci::SCI_REPLACETARGET, text.size(), text.data());
 
-  const long sourceLines = source_.SendScintilla(Sci::SCI_GETLINECOUNT);
-  const bool lastLineFilled = source_.SendScintilla(Sci::SCI_LINELENGTH, sourceLines - 1) > 0;
-  const long wanted = sourceLines + (lastLineFilled ? 1 : 0);
+  // One HTML line per source line, each followed by a line break.
+  const long wanted = static_cast<long>(source_.lineCount()) + 1;
   const long htmlLines = html_.SendScintilla(Sci::SCI_GETLINECOUNT);
   if (htmlLines < wanted) html_.SendScintilla(Sci::SCI_APPENDTEXT, 1UL, "\n");
   if (htmlLines > wanted)

@@ -56,8 +56,8 @@ class LiveConversion : public QObject {
   /// state the edits changed.
   void followEdits();
   /// Replaces the HTML pane's lines first to last with text; then makes the
-  /// pane end with a line break exactly when the source's last line is not
-  /// empty, as a conversion of the source's lines would.
+  /// pane hold one line per source line, each followed by a line break, as a
+  /// conversion of the source's lines would.
   void replaceHtmlLines(long first, long last, const std::string& text);
   /// The source pane's line, as the pane holds it.
   std::string_view sourceLine(long line) const;
