@@ -38,7 +38,6 @@ void QuietAccessibility::accessibilityActiveChanged(bool active) {
 }
 
 void QuietAccessibility::keepQuiet(bool quiet) {
-  reportsText_ = !quiet;
   pane_.setProperty(QuietProperty, quiet);
   const unsigned long notices =
       quiet ? QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE

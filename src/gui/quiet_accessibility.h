@@ -20,13 +20,10 @@ class QuietAccessibility : public QAccessible::ActivationObserver {
   QuietAccessibility& operator=(const QuietAccessibility&) = delete;
 
   void accessibilityActiveChanged(bool active) override;
-  /// Whether the pane reports its text to assistive technologies now.
-  bool reportsText() const { return reportsText_; }
 
  private:
   /// Sets the kind of accessible the pane gets and the notices it sends.
   void keepQuiet(bool quiet);
 
   QsciScintillaBase& pane_;
-  bool reportsText_ = false;
 };
