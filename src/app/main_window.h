@@ -97,9 +97,11 @@ class MainWindow : public QMainWindow {
 
  private:
   void createControls();
-  /// The view options as stored; the defaults when the store cannot say.
+  /// The menu bar: each command's item, and a checkable item for each view
+  /// option.
   void createMenus();
-  /// The status bar, and what the panes show as the user types.
+  /// The status bar, what the panes show as the user types, and the view
+  /// options that switch it.
   void createStatusBar();
   /// A local file dropped on the window or either pane opens as with Open.
   void acceptFileDrops();
