@@ -13,8 +13,7 @@ void PreviewStyleSheet::writeBeside(const std::string& previewFile, const TagSet
   const std::string folder = utf8Text(utf8Path(previewFile).parent_path());
   if (!sheet || !liesInside(*sheet, folder)) return;
   if (*sheet != written_) {
-    std::error_code error;
-    if (std::filesystem::exists(utf8Path(*sheet), error) || error) return;
+    if (!isMissing(*sheet)) return;
     // The page links another sheet now: the one written before goes.
     remove();
   }

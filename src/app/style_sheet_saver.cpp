@@ -10,15 +10,6 @@
 
 #include <filesystem>
 
-namespace {
-
-bool exists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::exists(utf8Path(path), error) || error;
-}
-
-}  // namespace
-
 FileDialogOptions styleSheetDialogOptions() {
   FileDialogOptions options;
   options.kind = FileDialogOptions::Kind::Save;
@@ -57,7 +48,7 @@ void StyleSheetSaver::offerBeside(SettingsStore& store, const TagSet& tags,
                                   const std::string& pagePath) {
   if (tags.Incode) return;
   const auto sheetPath = linkedStyleSheetPath(pagePath, tags.StyleSheet);
-  if (!sheetPath || declined_.contains(*sheetPath) || exists(*sheetPath)) return;
+  if (!sheetPath || declined_.contains(*sheetPath) || !isMissing(*sheetPath)) return;
   if (!askToWrite(tags.StyleSheet, *sheetPath)) {
     declined_.insert(*sheetPath);
     return;

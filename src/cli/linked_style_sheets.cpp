@@ -1,9 +1,7 @@
 #include "cli/linked_style_sheets.h"
 
-#include "files/utf8_path.h"
 #include "output/style_sheet_file.h"
 
-#include <filesystem>
 #include <set>
 
 std::vector<std::string> missingStyleSheets(const std::vector<BatchItem>& items,
@@ -15,8 +13,7 @@ std::vector<std::string> missingStyleSheets(const std::vector<BatchItem>& items,
     if (!item.error.empty()) continue;
     const auto sheet = linkedStyleSheetPath(item.page, styleSheet);
     if (!sheet || !seen.insert(*sheet).second || !liesInside(*sheet, outputDir)) continue;
-    std::error_code error;
-    if (!std::filesystem::exists(utf8Path(*sheet), error) && !error) missing.push_back(*sheet);
+    if (isMissing(*sheet)) missing.push_back(*sheet);
   }
   return missing;
 }

@@ -76,6 +76,11 @@ bool liesInside(const std::string& path, const std::string& folder) {
   return !below.empty() && *below.begin() != ".." && below != ".";
 }
 
+bool isMissing(const std::string& path) {
+  std::error_code error;
+  return !std::filesystem::exists(utf8Path(path), error) && !error;
+}
+
 std::vector<std::string> writeStyleSheet(const std::string& fileName,
                                          const std::string& sheetText) {
   const std::filesystem::path folder = utf8Path(fileName).parent_path();

@@ -21,6 +21,10 @@ std::optional<std::string> linkedStyleSheetPath(const std::string& pagePath,
 /// True when path names something below folder, with no ".." taking it out.
 bool liesInside(const std::string& path, const std::string& folder);
 
+/// True only when nothing stands at path: a path that cannot be looked at
+/// counts as taken, so that no sheet is written over what may be there.
+bool isMissing(const std::string& path);
+
 /// Writes a style sheet atomically, first making the folders it needs that
 /// are missing. Gives back the folders it made, outermost first. A failure
 /// raises FileError "Cannot write file '<fileName>': <reason>" and leaves

@@ -70,6 +70,22 @@ class WriteStyleSheetTest : public ::testing::Test {
   const fs::path& folder = temp.path();
 };
 
+TEST_F(WriteStyleSheetTest, OnlyWhatSurelyIsNotThereIsMissing) {
+  writeBytes(folder / "s.css", "x");
+  std::vector<std::pair<fs::path, bool>> cases = {
+      {folder / "new.css", true},
+      {folder / "css" / "new.css", true},
+      {folder / "s.css", false},
+      {folder, false},
+  };
+  // A path that cannot be looked at counts as taken.
+  if (fs::path::preferred_separator == '/') {
+    fs::create_symlink("loop", folder / "loop");
+    cases.emplace_back(folder / "loop", false);
+  }
+  for (const auto& [path, missing] : cases) EXPECT_EQ(isMissing(path.string()), missing) << path;
+}
+
 TEST_F(WriteStyleSheetTest, MakesTheMissingFoldersAndSaysWhich) {
   const fs::path sheet = folder / "css" / "deep" / "s.css";
   const std::vector<std::string> made = writeStyleSheet(sheet.string(), ".kw {\r\n}\r\n");
