@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
 
     // The same steps one by one.
     start = Clock::now();
-    const std::string bytes = readWholeFile(path);
+    const std::string bytes = readRegularFile(path);
     const CodePage page = codePageOf(bytes);
     const std::vector<std::string> lines = splitSourceLines(bytes);
     const double readMs = millisecondsSince(start);
