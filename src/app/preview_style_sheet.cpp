@@ -18,7 +18,7 @@ void PreviewStyleSheet::writeBeside(const std::string& previewFile, const TagSet
     remove();
   }
   const std::string text = storedStyleSheet(store);
-  const std::vector<std::string> made = writeStyleSheet(*sheet, text);
+  const std::vector<std::string> made = writeStyleSheet(*sheet, text, true);
   written_ = *sheet;
   madeFolders_.insert(madeFolders_.end(), made.begin(), made.end());
 }

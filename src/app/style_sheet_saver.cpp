@@ -41,7 +41,7 @@ void StyleSheetSaver::saveAs(SettingsStore& store, const std::string& lastPage) 
   const std::string proposed = proposedStyleSheetFile(theme.StyleSheet, lastPage);
   if (!proposed.empty()) dialog_->setFileName(displayFileName(proposed));
   if (dialog_->execute())
-    writeStyleSheet(fileNameBytes(dialog_->fileName()), styleSheetText(theme));
+    writeStyleSheet(fileNameBytes(dialog_->fileName()), styleSheetText(theme), true);
 }
 
 void StyleSheetSaver::offerBeside(SettingsStore& store, const TagSet& tags,
@@ -53,7 +53,7 @@ void StyleSheetSaver::offerBeside(SettingsStore& store, const TagSet& tags,
     declined_.insert(*sheetPath);
     return;
   }
-  writeStyleSheet(*sheetPath, storedStyleSheet(store));
+  writeStyleSheet(*sheetPath, storedStyleSheet(store), true);
 }
 
 bool StyleSheetSaver::askToWrite(const std::string& styleSheet,

@@ -81,8 +81,8 @@ bool isMissing(const std::string& path) {
   return !std::filesystem::exists(utf8Path(path), error) && !error;
 }
 
-std::vector<std::string> writeStyleSheet(const std::string& fileName,
-                                         const std::string& sheetText) {
+std::vector<std::string> writeStyleSheet(const std::string& fileName, const std::string& sheetText,
+                                         bool refusePipes) {
   const std::filesystem::path folder = utf8Path(fileName).parent_path();
   std::vector<std::string> made;
   std::error_code error;
@@ -93,7 +93,7 @@ std::vector<std::string> writeStyleSheet(const std::string& fileName,
   }
   if (!made.empty()) std::filesystem::create_directories(folder, error);
   if (error) throw FileError("write", fileName, error.value());
-  AtomicFile file(fileName);
+  AtomicFile file(fileName, {.refusePipes = refusePipes});
   file.stream().write(sheetText.data(), static_cast<std::streamsize>(sheetText.size()));
   file.commit();
   return made;

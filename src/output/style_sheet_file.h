@@ -28,5 +28,8 @@ bool isMissing(const std::string& path);
 /// Writes a style sheet atomically, first making the folders it needs that
 /// are missing. Gives back the folders it made, outermost first. A failure
 /// raises FileError "Cannot write file '<fileName>': <reason>" and leaves
-/// any file of that name as it was.
-std::vector<std::string> writeStyleSheet(const std::string& fileName, const std::string& sheetText);
+/// any file of that name as it was. A window passes refusePipes, so that a
+/// FIFO or socket, whose writer waits for a reader, is refused as "Not a
+/// regular file" instead of blocking it; the converter writes them in place.
+std::vector<std::string> writeStyleSheet(const std::string& fileName, const std::string& sheetText,
+                                         bool refusePipes = false);

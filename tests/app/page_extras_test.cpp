@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+
+#include <sys/stat.h>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -97,15 +99,27 @@ class PageExtrasTest : public WindowTest {
     QVERIFY(!QFile::exists(path("css/pascal.css")));
   }
 
+  void an_unwritable_sheet_is_named_with_the_reason_and_nothing_is_written_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("below a file") << "file.txt/s.css"
+                                  << "Not a directory";
+    // A FIFO would hold the window until a reader came.
+    QTest::newRow("a FIFO") << "pipe.css"
+                            << "Not a regular file";
+  }
   void an_unwritable_sheet_is_named_with_the_reason_and_nothing_is_written() {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
     file("file.txt", "x");
-    const QString sheet = path("file.txt/s.css");
+    QCOMPARE(::mkfifo(path("pipe.css").toLocal8Bit().constData(), 0600), 0);
+    const QString sheet = path(name);
     dialogs().save.answers.push_back(DialogAnswer{sheet, 1});
     const QList<SeenBox> seen =
         allAnswered(QMessageBox::Ok, [this] { trigger("SaveStyleSheet1"); });
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen[0].title, QString("Tessaline"));
-    QCOMPARE(seen[0].text, "Cannot write file '" + sheet + "': Not a directory.");
+    QCOMPARE(seen[0].text, "Cannot write file '" + sheet + "': " + reason + ".");
     QCOMPARE(read("file.txt"), std::string("x"));
   }
 
