@@ -28,9 +28,10 @@ void PageConverter::convert(std::istream& in, const std::string& sourceName, std
   CommentState state = CommentState::None;
   errno = 0;
   std::string_view line;
+  const std::string_view prefix = writer.linePrefix();
   try {
     while (reader.next(line)) {
-      lines_ += writer.linePrefix();
+      if (!prefix.empty()) lines_ += prefix;
       converter_.convertLine(line, state, lines_);
       lines_ += PageLineEnd;
       if (lines_.size() >= BlockSize) flushLines(writer);

@@ -68,10 +68,6 @@ void PageWriter::writeLineNumberStyle() {
   writeRow("  </style>");
 }
 
-std::string_view PageWriter::linePrefix() const {
-  return numbering_.on ? LineNumberMark : std::string_view();
-}
-
 void PageWriter::writeLine(const std::string& line) {
   writeBytes(linePrefix());
   writeRow(line);

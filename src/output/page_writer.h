@@ -45,7 +45,9 @@ class PageWriter {
   void writeTail();
 
   /// What each line of this page begins with: LineNumberMark, or nothing.
-  std::string_view linePrefix() const;
+  std::string_view linePrefix() const {
+    return numbering_.on ? LineNumberMark : std::string_view();
+  }
 
  private:
   void writeRow(std::string_view row);
